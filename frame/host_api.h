@@ -1,0 +1,139 @@
+// The host runtime operations that zwi51.dll calls, with the DLL and ordinal of
+// each. The library imports them by ordinal only (the host DLLs export them
+// NONAME), so zwi51.dll loads against any host that has these ordinals. Our
+// replacement host in host/ implements them from this same header.
+//
+// Calling contract: every operation is __stdcall; every argument is 32 bits
+// wide except a double, which takes 8 bytes. Host numbers and dates always go
+// by pointer (const for inputs, non-const for results).
+//
+// Ordinals from 3000 upward are ours: the host's own documentation names these
+// operations without an ordinal, so they are fixed here, once:
+//
+//   corrt51.dll
+//     3000 HostFileOpen        3001 HostFileClose       3002 HostFileRead
+//     3003 HostFileReadLine    3004 HostFileWrite       3005 HostFileWriteLine
+//     3010 HostDateHour        3011 HostDateMinute      3012 HostDateSecond
+//     3020 HostGetFirstChild   3021 HostGetNextChild    3022 HostFieldIsNull
+//     3023 HostClearField      3024 HostClearObject     3025 HostEnableWindow
+//     3026 HostDisableWindow   3027 HostSetWaitCursor   3028 HostGetWindowName
+//     3030 HostGetCurrentDir   3031 HostStrSplit        3032 HostStrFind
+//     3033 HostDecimalToNumber 3034 HostValueToDouble
+//   cortl51.dll (table windows)
+//     3100 HostTblGetColumn    3101 HostTblColumnPos    3102 HostTblSetContextRow
+//     3103 HostTblGetColumnFlag 3104 HostTblSetColumnFlag 3105 HostTblSetCellColor
+//     3106 HostTblFindNextRow  3107 HostTblQueryRowFlag
+//
+// Operations of that table not declared below are reserved: their signatures
+// are fixed when the library first uses them.
+#pragma once
+
+#include <windows.h>
+#include <stdio.h>
+
+#include "frame/host_value.h"
+
+#ifdef ZW_BUILDING_HOST
+#define HOSTAPI extern "C"
+#else
+#define HOSTAPI extern "C" __declspec(dllimport)
+#endif
+
+// Host string handle: a 32-bit handle to a UTF-16 string owned by the host.
+typedef DWORD HSTR;
+// Host array handle: a one-dimensional host array.
+typedef DWORD HARRAY;
+
+// Host object types (HostGetObjectType).
+enum : DWORD {
+    HOST_TYPE_LISTBOX = 0x2000,
+    HOST_TYPE_COMBOBOX = 0x4000,
+    HOST_TYPE_CHILD_TABLE = 0x200000,
+};
+
+// Host array element types.
+enum : int {
+    HOST_ARRAY_BOOL = 1,
+    HOST_ARRAY_DATETIME = 2,
+    HOST_ARRAY_NUMBER = 3,
+    HOST_ARRAY_STRING = 5,
+    HOST_ARRAY_LONGSTRING = 7,
+    HOST_ARRAY_HANDLE = 256,
+};
+
+// ---- corrt51.dll: strings ------------------------------------------------
+// Writable text of a string; *length receives the size of its storage in
+// bytes, terminator included (what HostStrSetSize was given). 0 for a bad handle.
+HOSTAPI WCHAR* __stdcall HostStrLock(HSTR string, DWORD* length);                 // 38
+// Sizes *string to `bytes` (terminator included), creating it when *string is 0.
+// New storage is zero-filled. Returns 0 on failure.
+HOSTAPI BOOL __stdcall HostStrSetSize(HSTR* string, DWORD bytes);                  // 262
+// Sets the used length in characters, terminator included; text past it is cleared.
+HOSTAPI BOOL __stdcall HostStrSetLength(HSTR* string, DWORD characters);           // 96
+// The library is done with the handle; it stays usable by the application.
+HOSTAPI void __stdcall HostStrRelease(HSTR string);                                // 590
+
+// ---- corrt51.dll: application and windows ---------------------------------
+HOSTAPI void __stdcall HostAbort(void);                                            // 31
+HOSTAPI void __stdcall HostInitDialog(HWND dialog);                                // 387
+HOSTAPI void __stdcall HostSetRedraw(HWND window, BOOL redraw);                    // 369
+HOSTAPI DWORD __stdcall HostGetObjectType(HWND window);                            // 207
+// role 8 text, 5 background
+HOSTAPI COLORREF __stdcall HostGetWindowColor(HWND window, int role);              // 290
+HOSTAPI BOOL __stdcall HostValidateFocus(HWND window, int flag, int reserved);     // 604
+HOSTAPI void __stdcall HostSetFieldEdited(HWND window, BOOL edited);               // 41
+
+// ---- corrt51.dll: list and combo boxes ------------------------------------
+HOSTAPI int __stdcall HostListClear(HWND list);                                    // 59
+HOSTAPI int __stdcall HostListDelete(HWND list, int row);                          // 60
+HOSTAPI int __stdcall HostListCount(HWND list);                                    // 62
+HOSTAPI int __stdcall HostListGetSel(HWND list);                                   // 63
+HOSTAPI BOOL __stdcall HostListIsSelected(HWND list, int row);                     // 64
+HOSTAPI int __stdcall HostListSetSel(HWND list, int row);                          // 68
+HOSTAPI int __stdcall HostListSetMultiSel(HWND list, int row, BOOL select);        // 69
+
+// ---- corrt51.dll: designer property data ------------------------------------
+HOSTAPI const void* __stdcall HostGetPropData(HWND window);                        // 495
+HOSTAPI DWORD __stdcall HostGetPropDataSize(HWND window);                          // 624
+// On success *item is a new host string holding the item's bytes plus one extra
+// byte: the item's length is the string's length less one.
+HOSTAPI BOOL __stdcall HostGetNamedProp(const void* data, DWORD length, LPCWSTR name,
+                                        HSTR* item);                               // 234
+HOSTAPI BOOL __stdcall HostSetNamedProp(DWORD context1, DWORD context2, LPCWSTR name,
+                                        const void* bytes, DWORD length);          // 233
+
+// ---- corrt51.dll: arrays -------------------------------------------------------
+HOSTAPI HARRAY __stdcall HostArrayCreate(int elementType);                         // 592
+HOSTAPI void __stdcall HostArrayDestroy(HARRAY array);                             // 593
+HOSTAPI BOOL __stdcall HostArrayGetDimCount(HARRAY array, int* count);             // 642
+HOSTAPI BOOL __stdcall HostArrayIsEmpty(HARRAY array);                             // 643
+// Returns the element count (0 when empty); bounds through the out arguments.
+HOSTAPI int __stdcall HostArrayGetBounds(HARRAY array, LONG* lower, LONG* upper);  // 105
+// upper -1 empties the array.
+HOSTAPI BOOL __stdcall HostArraySetBounds(HARRAY array, LONG lower, LONG upper);   // 104
+// Reading outside the bounds fails (0) and leaves *value unchanged. A string is
+// read as a new host string that the caller owns.
+HOSTAPI BOOL __stdcall HostArrayGetHandle(HARRAY array, DWORD* value, LONG index);      // 2000
+HOSTAPI BOOL __stdcall HostArrayGetString(HARRAY array, HSTR* value, LONG index);       // 2001
+HOSTAPI BOOL __stdcall HostArrayGetNumber(HARRAY array, HostNumber* value, LONG index); // 2002
+HOSTAPI BOOL __stdcall HostArrayGetBool(HARRAY array, BOOL* value, LONG index);         // 2003
+HOSTAPI BOOL __stdcall HostArrayGetDateTime(HARRAY array, HostDate* value, LONG index); // 2004
+// Writing past the upper bound grows the array; a string is copied in.
+HOSTAPI BOOL __stdcall HostArrayPutHandle(HARRAY array, DWORD value, LONG index);              // 2005
+HOSTAPI BOOL __stdcall HostArrayPutString(HARRAY array, HSTR value, LONG index);               // 2006
+HOSTAPI BOOL __stdcall HostArrayPutNumber(HARRAY array, const HostNumber* value, LONG index);  // 2007
+HOSTAPI BOOL __stdcall HostArrayPutBool(HARRAY array, BOOL value, LONG index);                 // 2008
+HOSTAPI BOOL __stdcall HostArrayPutDateTime(HARRAY array, const HostDate* value, LONG index);  // 2009
+
+// ---- corrt51.dll: numbers --------------------------------------------------------
+HOSTAPI BOOL __stdcall HostLongToNumber(LONG value, HostNumber* number);           // 2010
+HOSTAPI BOOL __stdcall HostWordToNumber(WORD value, HostNumber* number);           // 2011
+HOSTAPI BOOL __stdcall HostUIntToNumber(UINT value, HostNumber* number);           // 2012
+HOSTAPI BOOL __stdcall HostIntToNumber(int value, HostNumber* number);             // 2013
+HOSTAPI BOOL __stdcall HostDoubleToNumber(double value, HostNumber* number);       // 2014
+// Conversions to integers truncate toward zero and saturate at the type's range;
+// a null number converts to 0.
+HOSTAPI LONG __stdcall HostNumberToLong(const HostNumber* number);                 // 2015
+HOSTAPI WORD __stdcall HostNumberToWord(const HostNumber* number);                 // 2016
+HOSTAPI int __stdcall HostNumberToInt(const HostNumber* number);                   // 2017
+HOSTAPI UINT __stdcall HostNumberToUInt(const HostNumber* number);                 // 2018

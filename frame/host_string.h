@@ -1,0 +1,28 @@
+// Host string results and host string reading.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "frame/host_api.h"
+
+namespace zw {
+
+// Makes a new host string holding `text`. When the host cannot allocate it the
+// retry dialog is shown until it can, or the user halts the application
+// (HostAbort): a null handle is never returned.
+HSTR NewHostString(std::wstring_view text);
+
+// The same without retry: 0 when the host cannot allocate the string.
+HSTR TryNewHostString(std::wstring_view text);
+
+// The text of a host string, up to its first NUL ("" for a bad handle).
+std::wstring ReadHostString(HSTR string);
+
+// Replaces the contents of *string (creating it when *string is 0) with `text`,
+// with the retry dialog when the host cannot allocate it.
+void AssignHostString(HSTR* string, std::wstring_view text);
+
+}  // namespace zw

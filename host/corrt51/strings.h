@@ -1,0 +1,20 @@
+// Host strings inside the replacement host, for the host's other operations.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "frame/host_api.h"
+
+namespace host {
+
+// A new host string holding `text` and its terminator (0 when allocation fails).
+HSTR NewString(std::wstring_view text);
+
+// A new host string holding exactly these bytes (0 when allocation fails).
+HSTR NewBytes(const void* bytes, size_t length);
+
+// The text of a string up to its first NUL ("" for a bad handle).
+std::wstring Text(HSTR string);
+
+}  // namespace host
