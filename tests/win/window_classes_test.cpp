@@ -41,6 +41,7 @@ TEST(WindowClasses, EachControlWindowAnnouncesOneLiveInstance) {
     ASSERT_NE(library, nullptr);
     HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, RecordSent, nullptr, GetCurrentThreadId());
     std::vector<LPARAM> instances;
+    std::vector<HWND> windows;  // all alive at once, so no instance can reuse another's memory
     for (const wchar_t* cls : kControlClasses) {
         announcements.clear();
         HWND window = Create(cls);
@@ -54,23 +55,28 @@ TEST(WindowClasses, EachControlWindowAnnouncesOneLiveInstance) {
         WCHAR title[16] = {};
         GetWindowTextW(window, title, 16);
         EXPECT_STREQ(title, L"title") << cls;
-        DestroyWindow(window);
+        windows.push_back(window);
     }
     UnhookWindowsHookEx(hook);
+    for (HWND window : windows) DestroyWindow(window);
     for (size_t i = 0; i < instances.size(); ++i)
         for (size_t j = i + 1; j < instances.size(); ++j) EXPECT_NE(instances[i], instances[j]);
 }
 
 // A host that subclasses the window as it is created keeps the class procedure
 // behind its own: the class procedure then answers style changes with 1.
-WNDPROC hostPrevious = nullptr;
 LRESULT CALLBACK HostProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-    return CallWindowProcW(hostPrevious, w, m, wp, lp);
+    auto previous = reinterpret_cast<WNDPROC>(GetPropW(w, L"HostPrevious"));
+    return CallWindowProcW(previous, w, m, wp, lp);
 }
 LRESULT CALLBACK SubclassAtCreation(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_CREATEWND)
-        hostPrevious = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrW(reinterpret_cast<HWND>(wParam), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HostProc)));
+    HWND window = reinterpret_cast<HWND>(wParam);
+    WCHAR cls[64] = {};
+    // Only the control: the system may create windows of its own meanwhile.
+    if (code == HCBT_CREATEWND && GetClassNameW(window, cls, 64) && wcsncmp(cls, L"ZW:", 3) == 0) {
+        LONG_PTR previous = SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HostProc));
+        SetPropW(window, L"HostPrevious", reinterpret_cast<HANDLE>(previous));
+    }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
