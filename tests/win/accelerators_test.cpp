@@ -148,6 +148,38 @@ TEST_F(Accelerators, FreeingTheLastRemovesTheHookAndLoadingAgainReinstallsIt) {
     EXPECT_EQ(target.fired[0], 6);
 }
 
+TEST_F(Accelerators, TargetInAChildTableFiresOnlyWhileTheFocusIsInItsForm) {
+    // form > table (host type 0x200000) > target; the focus is either in the
+    // form (a sibling of the table) or in another top-level window.
+    HWND form = CreateWindowExW(0, L"AccelTarget", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND table = CreateWindowExW(0, L"AccelTarget", L"", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100, form, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    HWND cell = CreateWindowExW(0, L"AccelTarget", L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, table, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    HWND field = CreateWindowExW(0, L"AccelTarget", L"", WS_CHILD | WS_VISIBLE, 100, 0, 50, 50, form, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    HostTestSetObjectType(table, 0x200000);
+    HLOCAL a = ZelWinLoadAccelerator(cell, kFired, 0, 'T', 9);
+    ASSERT_NE(a, nullptr);
+    loaded.push_back(a);
+
+    SetForegroundWindow(form);
+    SetFocus(field);
+    Settle();
+    Press('T');
+    EXPECT_EQ(target.fired.size(), 1u) << "focus in the table's form";
+
+    target.fired.clear();
+    SetForegroundWindow(target.window);
+    SetFocus(target.window);
+    Settle();
+    Press('T');
+    EXPECT_TRUE(target.fired.empty()) << "focus elsewhere";
+    HostTestSetObjectType(table, 0);
+    DestroyWindow(form);
+}
+
 TEST_F(Accelerators, BadArgumentsFailWithoutHarm) {
     EXPECT_EQ(ZelWinLoadAccelerator(reinterpret_cast<HWND>(0x1234), kFired, 0, 'A', 0), nullptr);
     EXPECT_FALSE(ZelWinFreeAccelerator(nullptr));
