@@ -112,7 +112,8 @@ HOSTAPI int __stdcall HostArrayGetBounds(HARRAY array, LONG* lower, LONG* upper)
 // upper -1 empties the array.
 HOSTAPI BOOL __stdcall HostArraySetBounds(HARRAY array, LONG lower, LONG upper);   // 104
 // Reading outside the bounds fails (0) and leaves *value unchanged. A string is
-// read as a new host string that the caller owns.
+// read as the element's own host string: it stays valid while the element
+// keeps its value, and the reader only releases it (HostStrRelease).
 HOSTAPI BOOL __stdcall HostArrayGetHandle(HARRAY array, DWORD* value, LONG index);      // 2000
 HOSTAPI BOOL __stdcall HostArrayGetString(HARRAY array, HOSTSTR* value, LONG index);       // 2001
 HOSTAPI BOOL __stdcall HostArrayGetNumber(HARRAY array, HostNumber* value, LONG index); // 2002

@@ -75,6 +75,10 @@ HOSTSTR NewString(std::wstring_view text) {
     return handle;
 }
 
+void FreeString(HOSTSTR string) {
+    Strings().erase(string);
+}
+
 std::wstring Text(HOSTSTR string) {
     HostString* s = Find(string);
     if (!s) return {};
@@ -137,7 +141,7 @@ extern "C" HOSTSTR __stdcall HostTestNewString(LPCWSTR text) {
 }
 
 extern "C" void __stdcall HostTestFreeString(HOSTSTR string) {
-    Strings().erase(string);
+    host::FreeString(string);
 }
 
 extern "C" int __stdcall HostTestLiveStrings(void) {

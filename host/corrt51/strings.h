@@ -14,6 +14,9 @@ HOSTSTR NewString(std::wstring_view text);
 // A new host string holding exactly these bytes (0 when allocation fails).
 HOSTSTR NewBytes(const void* bytes, size_t length);
 
+// Frees a string (0 and unknown handles are ignored).
+void FreeString(HOSTSTR string);
+
 // The text of a string up to its first NUL ("" for a bad handle).
 std::wstring Text(HOSTSTR string);
 
