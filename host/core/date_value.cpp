@@ -80,6 +80,13 @@ std::optional<DateTime> MakeDateTime(const DateTimeParts& parts) {
     return DateTime{DayNumber(parts.year, parts.month, parts.day), seconds * 1'000'000 + parts.microsecond};
 }
 
+std::optional<DateTime> ConstructDateTime(DateTimeParts parts) {
+    if (parts.year >= 1 && parts.year <= 9999 && parts.month >= 1 && parts.month <= 12 &&
+        parts.day > DaysInMonth(parts.year, parts.month))
+        parts.day = DaysInMonth(parts.year, parts.month);
+    return MakeDateTime(parts);
+}
+
 DateTimeParts SplitDateTime(const DateTime& value) {
     const CivilDate date = DateOfDay(value.day);
     DateTimeParts parts;

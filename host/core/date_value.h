@@ -59,6 +59,9 @@ struct DateTimeParts {
 // Nothing when a part is out of range (a day past the month's end included).
 std::optional<DateTime> MakeDateTime(const DateTimeParts& parts);
 DateTimeParts SplitDateTime(const DateTime& value);
+// The same, but a day past the month's end is taken as the month's last day
+// (what the host's date construction does; see host/host_dates.h).
+std::optional<DateTime> ConstructDateTime(DateTimeParts parts);
 
 // `value` moved by `days` (the fraction is time of day, rounded to the
 // microsecond); nothing when the result leaves the calendar or days is not finite.

@@ -111,6 +111,28 @@ TEST(HostDate, MakeRejectsPartsOutOfRange) {
     EXPECT_EQ(value->microsecond, kMicrosecondsPerDay - 1);
 }
 
+TEST(HostDate, ConstructionTakesADayPastTheMonthEndAsItsLastDay) {
+    const struct { DateTimeParts in; std::optional<DateTimeParts> out; } cases[] = {
+        {{2023, 2, 29}, DateTimeParts{2023, 2, 28}},
+        {{2024, 2, 31, 10, 20, 30}, DateTimeParts{2024, 2, 29, 10, 20, 30}},
+        {{2024, 4, 31}, DateTimeParts{2024, 4, 30}},
+        {{2024, 1, 99}, DateTimeParts{2024, 1, 31}},
+        {{2024, 1, 31, 23, 59, 59}, DateTimeParts{2024, 1, 31, 23, 59, 59}},
+        {{2024, 1, 0}, std::nullopt},
+        {{2024, 13, 1}, std::nullopt},
+        {{0, 1, 1}, std::nullopt},
+        {{10000, 1, 1}, std::nullopt},
+        {{2024, 1, 1, 24}, std::nullopt},
+        {{2024, 1, 1, 0, -1}, std::nullopt},
+        {{2024, 1, 1, 0, 0, 60}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const auto value = ConstructDateTime(c.in);
+        ASSERT_EQ(value.has_value(), c.out.has_value()) << c.in.year << "-" << c.in.month << "-" << c.in.day;
+        if (value) EXPECT_EQ(SplitDateTime(*value), *c.out);
+    }
+}
+
 TEST(HostDate, EncodingIsCanonicalAndChecked) {
     const DateTime value = Make(2024, 3, 5, 15, 4, 5, 123456);
     const HostValue encoded = EncodeDate(value);
