@@ -123,7 +123,7 @@ CDateTime CDateTime::Plus(const CDateTimeSpan& span) const {
 }
 
 std::wstring CDateTime::Format(const wchar_t* picture) const {
-    const HSTR formatted = HostDateFormat(&value_, picture);
+    const HOSTSTR formatted = HostDateFormat(&value_, picture);
     if (!formatted) throw MemoryException();
     std::wstring text = ReadHostString(formatted);
     HostStrRelease(formatted);

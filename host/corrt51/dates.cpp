@@ -88,7 +88,7 @@ extern "C" int __stdcall HostDateWeekday(const HostDate* value) {
     return date ? host::HostWeekday(date->day) : 0;
 }
 
-extern "C" HSTR __stdcall HostDateFormat(const HostDate* value, LPCWSTR picture) {
+extern "C" HOSTSTR __stdcall HostDateFormat(const HostDate* value, LPCWSTR picture) {
     try {
         std::u16string text;
         if (const auto date = Date(value)) {

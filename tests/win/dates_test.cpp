@@ -27,7 +27,7 @@ std::wstring LoadMessage(UINT id) {
     return length > 0 ? std::wstring(text, length) : std::wstring();
 }
 
-std::wstring ReadHostString(HSTR string) {
+std::wstring ReadHostString(HOSTSTR string) {
     return zwtest::HostText(string);
 }
 }  // namespace zw
