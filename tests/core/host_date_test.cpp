@@ -129,7 +129,9 @@ TEST(HostDate, ConstructionTakesADayPastTheMonthEndAsItsLastDay) {
     for (const auto& c : cases) {
         const auto value = ConstructDateTime(c.in);
         ASSERT_EQ(value.has_value(), c.out.has_value()) << c.in.year << "-" << c.in.month << "-" << c.in.day;
-        if (value) EXPECT_EQ(SplitDateTime(*value), *c.out);
+        if (value) {
+            EXPECT_EQ(SplitDateTime(*value), *c.out);
+        }
     }
 }
 
@@ -462,4 +464,70 @@ TEST(HostDateReader, FormattedTextReadsBack) {
             ASSERT_EQ(std::memcmp(&a, &b, sizeof a), 0) << Narrow(p.picture) << " -> " << Narrow(*text);
         }
     }
+}
+
+TEST(HostDateReader, RandomTextNeverMisreads) {
+    // Texts built from the characters dates are made of: whatever the reader
+    // accepts must be a valid date/time that reads back from its canonical text.
+    const std::u16string alphabet = u"0123456789 -/.:,TAPMamJanMarDecSunTue";
+    std::mt19937 random(3);
+    std::uniform_int_distribution<size_t> pick(0, alphabet.size() - 1);
+    std::uniform_int_distribution<int> length(0, 30);
+    int accepted = 0;
+    for (int i = 0; i < 100000; ++i) {
+        std::u16string text;
+        for (int n = length(random); n > 0; --n) text += alphabet[pick(random)];
+        const auto value = ReadDateText(text, static_cast<DateOrder>(i % 3));
+        if (!value) continue;
+        ++accepted;
+        ASSERT_TRUE(DecodeDate(EncodeDate(*value)).has_value()) << Narrow(text);
+        const auto canonical = FormatDate(*value, kCanonicalPicture);
+        ASSERT_TRUE(canonical.has_value());
+        EXPECT_EQ(ReadDateText(*canonical, DateOrder::MonthDayYear), value) << Narrow(text);
+    }
+    EXPECT_GT(accepted, 0);
+}
+
+TEST(HostDate, RandomBytesDecodeOnlyToCanonicalValues) {
+    std::mt19937 random(5);
+    std::uniform_int_distribution<int> byte(0, 255);
+    int decoded = 0;
+    for (int i = 0; i < 200000; ++i) {
+        HostValue value{};
+        value.lengthAndFlags = static_cast<std::uint8_t>((byte(random) & 0xF0) | kDateLength);
+        // Mostly days and times near the valid ranges, sometimes any bytes.
+        for (int k = 0; k < 24; ++k) value.digits[k] = static_cast<std::uint8_t>(byte(random));
+        if (i % 4 != 0) {
+            const auto day = static_cast<std::int32_t>(std::uniform_int_distribution<std::int64_t>(-2, kLastDay + 2)(random));
+            const std::int64_t microsecond =
+                std::uniform_int_distribution<std::int64_t>(-2, kMicrosecondsPerDay + 2)(random);
+            std::memcpy(value.digits, &day, 4);
+            std::memcpy(value.digits + 4, &microsecond, 8);
+            if (i % 2 == 0) std::memset(value.digits + 12, 0, 12);
+        }
+        const auto date = DecodeDate(value);
+        if (!date) continue;
+        ++decoded;
+        HostValue again = EncodeDate(*date);
+        again.lengthAndFlags |= value.lengthAndFlags & 0xF0;
+        ASSERT_EQ(std::memcmp(&again, &value, sizeof value), 0);
+    }
+    EXPECT_GT(decoded, 1000);
+}
+
+TEST(HostDatePicture, RandomPicturesFormatOrAreRefused) {
+    const std::u16string alphabet = u"yMdhmsAMPM' -/.:x";
+    std::mt19937 random(9);
+    std::uniform_int_distribution<size_t> pick(0, alphabet.size() - 1);
+    std::uniform_int_distribution<int> length(0, 20);
+    const DateTime value = Make(2024, 12, 31, 23, 59, 59, 999999);
+    int valid = 0;
+    for (int i = 0; i < 50000; ++i) {
+        std::u16string picture;
+        for (int n = length(random); n > 0; --n) picture += alphabet[pick(random)];
+        const auto text = FormatDate(value, picture);
+        EXPECT_EQ(text.has_value(), IsValidPicture(picture));
+        if (text) ++valid;
+    }
+    EXPECT_GT(valid, 100);
 }
