@@ -1,11 +1,8 @@
 // Dates through the real replacement host: the host's date operations in
 // corrt51.dll and cornm51.dll, and the library's CDateTime on top of them.
-//
-// CDateTime has no export of its own, so this program compiles
-// controls/calendar/date_time.cpp into itself (see CMakeLists.txt). The two
-// frame services it uses are given here with the frame's contracts: the string
-// table is read from zwi51.dll itself, so the name tables come from the
-// library's real resources, and host strings are read through the host.
+// CDateTime has no export of its own, so this program links the library's
+// objects and resources (an internal test): the name tables come from the
+// library's own string table.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -13,24 +10,9 @@
 #include <vector>
 
 #include "controls/calendar/date_time.h"
-#include "frame/app.h"
 #include "frame/exceptions.h"
 #include "frame/host_api.h"
-#include "frame/host_string.h"
 #include "tests/win/support/zwtest.h"
-
-namespace zw {
-std::wstring LoadMessage(UINT id) {
-    static const HMODULE library = LoadLibraryW(L"zwi51.dll");
-    const wchar_t* text = nullptr;
-    const int length = LoadStringW(library, id, reinterpret_cast<LPWSTR>(&text), 0);
-    return length > 0 ? std::wstring(text, length) : std::wstring();
-}
-
-std::wstring ReadHostString(HOSTSTR string) {
-    return zwtest::HostText(string);
-}
-}  // namespace zw
 
 using zw::CDateTime;
 using zw::CDateTimeSpan;
