@@ -71,6 +71,8 @@ HOSTAPI BOOL __stdcall HostStrSetSize(HOSTSTR* string, DWORD bytes);            
 // Sets the used length in characters, terminator included; text past it is cleared.
 HOSTAPI BOOL __stdcall HostStrSetLength(HOSTSTR* string, DWORD characters);           // 96
 // The library is done with the handle; it stays usable by the application.
+// A string that a host operation made for the library (HostDateFormat,
+// HostGetNamedProp) is freed by it.
 HOSTAPI void __stdcall HostStrRelease(HOSTSTR string);                                // 590
 
 // ---- corrt51.dll: application and windows ---------------------------------

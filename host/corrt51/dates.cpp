@@ -96,7 +96,8 @@ extern "C" HOSTSTR __stdcall HostDateFormat(const HostDate* value, LPCWSTR pictu
                 picture && *picture ? View(picture) : host::DefaultPicture(g_dateOrder);
             text = host::FormatDate(*date, pictureText).value_or(std::u16string());
         }
-        return host::NewString(std::wstring_view(reinterpret_cast<const wchar_t*>(text.data()), text.size()));
+        return host::ForLibrary(
+            host::NewString(std::wstring_view(reinterpret_cast<const wchar_t*>(text.data()), text.size())));
     } catch (...) {
         return 0;
     }

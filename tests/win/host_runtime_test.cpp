@@ -30,6 +30,21 @@ TEST(HostStrings, SizeLockAndLength) {
     EXPECT_FALSE(HostStrSetSize(&bad, 10));
 }
 
+TEST(HostStrings, ReleaseFreesOnlyStringsMadeForTheLibrary) {
+    int live = HostTestLiveStrings();
+    HOSTSTR application = HostTestNewString(L"kept");
+    HostStrRelease(application);
+    EXPECT_EQ(zwtest::HostText(application), L"kept") << "the application's string stays usable";
+    HostDate date;
+    ASSERT_TRUE(HostDateConstruct(&date, 2026, 12, 5, 0, 0, 0));
+    HOSTSTR formatted = HostDateFormat(&date, L"yyyy-MM-dd");
+    EXPECT_EQ(zwtest::HostText(formatted), L"2026-12-05");
+    HostStrRelease(formatted);
+    EXPECT_EQ(HostStrLock(formatted, nullptr), nullptr) << "a formatted date is the library's to release";
+    HostTestFreeString(application);
+    EXPECT_EQ(HostTestLiveStrings(), live);
+}
+
 TEST(HostStrings, AllocationFailuresAreCountedDown) {
     HostTestFailStringAllocs(2);
     HOSTSTR a = 0;
