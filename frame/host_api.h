@@ -137,3 +137,37 @@ HOSTAPI LONG __stdcall HostNumberToLong(const HostNumber* number);              
 HOSTAPI WORD __stdcall HostNumberToWord(const HostNumber* number);                 // 2016
 HOSTAPI int __stdcall HostNumberToInt(const HostNumber* number);                   // 2017
 HOSTAPI UINT __stdcall HostNumberToUInt(const HostNumber* number);                 // 2018
+
+// ---- corrt51.dll: dates ----------------------------------------------------------
+// Parts of a date/time value.
+HOSTAPI int __stdcall HostDateYear(const HostDate* date);                          // 130
+HOSTAPI int __stdcall HostDateMonth(const HostDate* date);                         // 122
+HOSTAPI int __stdcall HostDateDay(const HostDate* date);                           // 119
+HOSTAPI int __stdcall HostDateHour(const HostDate* date);                          // 3010
+HOSTAPI int __stdcall HostDateMinute(const HostDate* date);                        // 3011
+HOSTAPI int __stdcall HostDateSecond(const HostDate* date);                        // 3012
+// Makes *date from its parts; 0 when they give no valid date.
+HOSTAPI BOOL __stdcall HostDateConstruct(HostDate* date, int year, int month, int day,
+                                         int hour, int minute, int second);        // 118
+
+// ---- corrt51.dll: files ----------------------------------------------------------
+// Host file handles are C runtime streams: the library and the host share the
+// runtime (msvcrt), so the library may fseek and ftell a stream the host made.
+// Opens `name` with the OpenFile access, share and create flags (OF_READ,
+// OF_WRITE, OF_READWRITE, OF_SHARE_*, OF_CREATE); the name is used as given.
+// Returns > 0 and sets *file on success, else 0 with the last error set.
+HOSTAPI int __stdcall HostFileOpen(FILE** file, LPCWSTR name, DWORD flags);        // 3000
+// Nonzero on success.
+HOSTAPI BOOL __stdcall HostFileClose(FILE* file);                                  // 3001
+// Bytes read (fread's count).
+HOSTAPI int __stdcall HostFileRead(FILE* file, void* buffer, DWORD count);         // 3002
+// Reads one text line into *line (creating the string when *line is 0): at most
+// maxLength - 1 bytes, ending after a line feed; the line feed and a carriage
+// return before it are dropped. Lines are bytes in the ANSI code page. Nonzero
+// when a line was read, 0 at the end of the file or on a read error.
+HOSTAPI BOOL __stdcall HostFileReadLine(FILE* file, HOSTSTR* line, int maxLength);    // 3003
+// Bytes written.
+HOSTAPI int __stdcall HostFileWrite(FILE* file, const void* buffer, DWORD count);  // 3004
+// Writes `text` in the ANSI code page followed by a carriage return and line
+// feed; nonzero on success.
+HOSTAPI BOOL __stdcall HostFileWriteLine(FILE* file, LPCWSTR text);               // 3005
