@@ -18,7 +18,7 @@ namespace {
 constexpr int kSmallFiles = 200;
 constexpr DWORD kSmallSize = 6000;
 constexpr ULONGLONG kLargeSize = 200ULL << 20;
-constexpr int kRounds = 3;
+constexpr int kRounds = 5;
 
 std::wstring Folder(const std::wstring& name) {
     WCHAR current[MAX_PATH] = {};
@@ -60,18 +60,24 @@ bool WriteFilled(const std::wstring& path, ULONGLONG size, char seed) {
     return ok;
 }
 
-// Best of kRounds, in seconds; `prepare` runs untimed before each round.
-double Best(const std::function<void()>& prepare, const std::function<bool()>& work) {
-    double best = 1e30;
+// Runs the contenders in turn, kRounds times, so that disk write-back left by
+// one falls on all alike; returns each one's best time in seconds (0 when a
+// run failed). `prepare` runs untimed before every run.
+std::vector<double> BestTimes(const std::function<void()>& prepare, const std::vector<std::function<bool()>>& work) {
+    std::vector<double> best(work.size(), 1e30);
     for (int round = 0; round < kRounds; ++round) {
-        prepare();
-        const auto start = std::chrono::steady_clock::now();
-        if (!work()) {
-            std::printf("  (a run failed)\n");
-            return 0;
+        for (size_t i = 0; i < work.size(); ++i) {
+            prepare();
+            const auto start = std::chrono::steady_clock::now();
+            const bool ok = work[i]();
+            const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+            if (!ok) {
+                std::printf("  (a run failed)\n");
+                best[i] = 0;
+            } else if (best[i] > 0) {
+                best[i] = std::min(best[i], took.count());
+            }
         }
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        best = std::min(best, took.count());
     }
     return best;
 }
@@ -95,16 +101,17 @@ void SmallFiles() {
     const std::wstring appended = target + L"\\all.dat";
     auto fresh = [&] { EmptyFolder(target); };
 
-    const double baseline = Best(fresh, [&] {
-        for (const std::wstring& name : names)
-            if (!CopyFileW((source + L"\\" + name).c_str(), (target + L"\\" + name).c_str(), FALSE)) return false;
-        return true;
+    const std::vector<double> times = BestTimes(fresh, {
+        [&] {
+            for (const std::wstring& name : names)
+                if (!CopyFileW((source + L"\\" + name).c_str(), (target + L"\\" + name).c_str(), FALSE)) return false;
+            return true;
+        },
+        [&] { return ZelFileCopy(pattern.c_str(), target.c_str()) == kSmallFiles; },
+        [&] { return ZelFileAppend(pattern.c_str(), appended.c_str()) == kSmallFiles; },
     });
-    const double copy = Best(fresh, [&] { return ZelFileCopy(pattern.c_str(), target.c_str()) == kSmallFiles; });
-    const double append =
-        Best(fresh, [&] { return ZelFileAppend(pattern.c_str(), appended.c_str()) == kSmallFiles; });
-    Report("ZelFileCopy, 200 small files", bytes, copy, baseline);
-    Report("ZelFileAppend, 200 small files", bytes, append, baseline);
+    Report("ZelFileCopy, 200 small files", bytes, times[1], times[0]);
+    Report("ZelFileAppend, 200 small files", bytes, times[2], times[0]);
     RemoveFolder(target);
     RemoveFolder(source);
 }
@@ -119,11 +126,13 @@ void LargeFile() {
         return;
     }
     auto fresh = [&] { DeleteFileW(copied.c_str()); };
-    const double baseline = Best(fresh, [&] { return CopyFileW(source.c_str(), copied.c_str(), FALSE) != 0; });
-    const double copy = Best(fresh, [&] { return ZelFileCopy(source.c_str(), copied.c_str()) == 1; });
-    const double append = Best(fresh, [&] { return ZelFileAppend(source.c_str(), copied.c_str()) == 1; });
-    Report("ZelFileCopy, one 200 MB file", double(kLargeSize), copy, baseline);
-    Report("ZelFileAppend, one 200 MB file", double(kLargeSize), append, baseline);
+    const std::vector<double> times = BestTimes(fresh, {
+        [&] { return CopyFileW(source.c_str(), copied.c_str(), FALSE) != 0; },
+        [&] { return ZelFileCopy(source.c_str(), copied.c_str()) == 1; },
+        [&] { return ZelFileAppend(source.c_str(), copied.c_str()) == 1; },
+    });
+    Report("ZelFileCopy, one 200 MB file", double(kLargeSize), times[1], times[0]);
+    Report("ZelFileAppend, one 200 MB file", double(kLargeSize), times[2], times[0]);
     RemoveFolder(folder);
 }
 

@@ -50,6 +50,12 @@ bool IsStream(FILE* file) {
     return file && !IsBadWritePtr(file, sizeof(FILE)) && (file->_flag & (_IOREAD | _IOWRT | _IORW));
 }
 
+// A stream opened for one direction is refused the other before the runtime
+// sees the call: its buffer would otherwise take the bytes and the failure
+// would only show when the stream is flushed or closed.
+bool CanRead(FILE* file) { return file->_flag & (_IOREAD | _IORW); }
+bool CanWrite(FILE* file) { return file->_flag & (_IOWRT | _IORW); }
+
 }  // namespace
 
 extern "C" int __stdcall HostFileOpen(FILE** file, LPCWSTR name, DWORD flags) {
@@ -95,6 +101,10 @@ extern "C" int __stdcall HostFileRead(FILE* file, void* buffer, DWORD count) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
+    if (!CanRead(file)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return 0;
+    }
     _doserrno = 0;
     const size_t read = fread(buffer, 1, count, file);
     if (read < count && ferror(file)) KeepRuntimeError(ERROR_READ_FAULT);
@@ -104,6 +114,10 @@ extern "C" int __stdcall HostFileRead(FILE* file, void* buffer, DWORD count) {
 extern "C" BOOL __stdcall HostFileReadLine(FILE* file, HOSTSTR* line, int maxLength) {
     if (!IsStream(file) || !line || maxLength < 1) {
         SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    if (!CanRead(file)) {
+        SetLastError(ERROR_ACCESS_DENIED);
         return FALSE;
     }
     std::string bytes;
@@ -140,6 +154,10 @@ extern "C" int __stdcall HostFileWrite(FILE* file, const void* buffer, DWORD cou
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
+    if (!CanWrite(file)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return 0;
+    }
     _doserrno = 0;
     const size_t written = fwrite(buffer, 1, count, file);
     if (written < count) KeepRuntimeError(ERROR_WRITE_FAULT);
@@ -149,6 +167,10 @@ extern "C" int __stdcall HostFileWrite(FILE* file, const void* buffer, DWORD cou
 extern "C" BOOL __stdcall HostFileWriteLine(FILE* file, LPCWSTR text) {
     if (!IsStream(file) || !text) {
         SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    if (!CanWrite(file)) {
+        SetLastError(ERROR_ACCESS_DENIED);
         return FALSE;
     }
     const int length = lstrlenW(text);

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "util/files/core/dest_name.h"
-#include "util/files/core/free_space.h"
 
 namespace {
 
@@ -85,12 +84,6 @@ TEST(DestName, WildcardsAndDrives) {
     EXPECT_FALSE(zw::files::IsDriveAlone(u"X:\\"));
     EXPECT_FALSE(zw::files::IsDriveAlone(u"1:"));
     EXPECT_FALSE(zw::files::IsDriveAlone(u"X"));
-}
-
-TEST(DestName, FreeSpaceDoesNotWrapAt4GB) {
-    EXPECT_EQ(zw::files::FreeBytes(8, 512, 2'000'000), 8'192'000'000ULL);
-    EXPECT_EQ(zw::files::FreeBytes(0xFFFFFFFF, 0xFFFFFFFF, 1), 0xFFFFFFFE00000001ULL);
-    EXPECT_EQ(zw::files::FreeBytes(8, 4096, 0), 0u);
 }
 
 }  // namespace

@@ -35,8 +35,8 @@ int Append(const std::wstring& pattern, const std::wstring& destination) {
     if (const int failure = FindMatches(pattern, false, matches)) return failure;
 
     // Everything must fit before anything is written.
-    ULONGLONG freeBytes = 0;
-    if (const int failure = DriveFreeBytes(destination, freeBytes)) return failure;
+    ULONGLONG freeBytes = 0, clusterBytes = 0;
+    if (const int failure = DriveFreeBytes(destination, freeBytes, clusterBytes)) return failure;
     if (TotalSize(matches) > freeBytes) return kDiskFull;
 
     int appended = 0;

@@ -31,13 +31,26 @@ std::wstring RootOf(const std::wstring& path) {
 
 }  // namespace
 
-int DriveFreeBytes(const std::wstring& path, ULONGLONG& bytes) {
+int DriveFreeBytes(const std::wstring& path, ULONGLONG& bytes, ULONGLONG& clusterBytes) {
     const std::wstring root = RootOf(path);
     DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, totalClusters = 0;
     if (!GetDiskFreeSpaceW(root.empty() ? nullptr : root.c_str(), &sectorsPerCluster, &bytesPerSector,
                            &freeClusters, &totalClusters))
         return NegatedLastError();
     bytes = FreeBytes(sectorsPerCluster, bytesPerSector, freeClusters);
+    clusterBytes = ULONGLONG{sectorsPerCluster} * bytesPerSector;
+    return 0;
+}
+
+int FreeSpaceGauge::Take(ULONGLONG bytes) {
+    const ULONGLONG needed = ClusterRounded(bytes, clusterBytes_);
+    if (!known_ || needed > free_) {
+        if (const int failure = DriveFreeBytes(path_, free_, clusterBytes_)) return failure;
+        known_ = true;
+        if (bytes > free_) return kDiskFull;
+    }
+    const ULONGLONG taken = ClusterRounded(bytes, clusterBytes_);
+    free_ = taken > free_ ? 0 : free_ - taken;
     return 0;
 }
 
