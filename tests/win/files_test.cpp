@@ -441,6 +441,7 @@ TEST(Files, GetTypeSortsProgramsDocumentsAndHiddenFiles) {
 TEST(Files, StreamsOpenWriteReadSeekAndTell) {
     TempFolder folder(L"files-stream");
     const std::wstring path = folder / L"lines.txt";
+    const int liveStrings = HostTestLiveStrings();
 
     // OF_CREATE alone opens for writing.
     ZW_HFILE file = nullptr;
@@ -489,6 +490,8 @@ TEST(Files, StreamsOpenWriteReadSeekAndTell) {
     EXPECT_EQ(ZelFileWriteString(file, L"x"), -5);
     EXPECT_EQ(ZelFileClose(file), 0);
     EXPECT_EQ(ReadFileBytes(path), "abc\r\nsecond line\r\n\r\nlast");
+    // Every line read was a new string, freed above; a failed read makes none.
+    EXPECT_EQ(HostTestLiveStrings(), liveStrings);
 }
 
 TEST(Files, ReadStringSplitsLongLinesAndConvertsFromAnsi) {
