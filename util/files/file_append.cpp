@@ -19,10 +19,10 @@ namespace {
 
 int AppendOne(const FileMatch& source, const std::wstring& destination) {
     FileHandle from(CreateFileW(source.path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+                                0, nullptr));
     if (!from.Valid()) return NegatedLastError();
     FileHandle to(CreateFileW(destination.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!to.Valid()) return NegatedLastError();
     if (!SetFilePointerEx(to.Get(), LARGE_INTEGER{}, nullptr, FILE_END)) return NegatedLastError();
     if (const int failure = CopyThroughBuffer(from.Get(), to.Get(), SizeOf(source))) return failure;

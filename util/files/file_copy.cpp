@@ -21,15 +21,14 @@ namespace {
 // (ext4 under Wine) force the data to disk at close, which costs a third of
 // the copy time of a large file; on Windows the two steps cost the same as one.
 HANDLE CreateTarget(const std::wstring& path) {
-    constexpr DWORD kFlags = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, kFlags, nullptr);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
-    return CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, kFlags, nullptr);
+    return CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 int CopyOne(const FileMatch& source, const std::wstring& targetPath) {
     FileHandle from(CreateFileW(source.path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+                                0, nullptr));
     if (!from.Valid()) return NegatedLastError();
     FileHandle to(CreateTarget(targetPath));
     if (!to.Valid()) return NegatedLastError();
