@@ -172,3 +172,25 @@ HOSTAPI BOOL __stdcall HostNumAddNum(const HostValue* a, const HostValue* b, Hos
 HOSTAPI BOOL __stdcall HostNumSubtract(const HostValue* a, const HostValue* b, HostValue* out); // 7
 // a + `value`: a date moves by that many days, a number grows by it.
 HOSTAPI BOOL __stdcall HostNumAdd(const HostValue* a, double value, HostValue* out); // 10
+
+// ---- corrt51.dll: files ----------------------------------------------------------
+// Host file handles are C runtime streams: the library and the host share the
+// runtime (msvcrt), so the library may fseek and ftell a stream the host made.
+// Opens `name` with the OpenFile access, share and create flags (OF_READ,
+// OF_WRITE, OF_READWRITE, OF_SHARE_*, OF_CREATE); the name is used as given.
+// Returns > 0 and sets *file on success, else 0 with the last error set.
+HOSTAPI int __stdcall HostFileOpen(FILE** file, LPCWSTR name, DWORD flags);        // 3000
+// Nonzero on success.
+HOSTAPI BOOL __stdcall HostFileClose(FILE* file);                                  // 3001
+// Bytes read (fread's count).
+HOSTAPI int __stdcall HostFileRead(FILE* file, void* buffer, DWORD count);         // 3002
+// Reads one text line into *line (creating the string when *line is 0): at most
+// maxLength - 1 bytes, ending after a line feed; the line feed and a carriage
+// return before it are dropped. Lines are bytes in the ANSI code page. Nonzero
+// when a line was read, 0 at the end of the file or on a read error.
+HOSTAPI BOOL __stdcall HostFileReadLine(FILE* file, HOSTSTR* line, int maxLength);    // 3003
+// Bytes written.
+HOSTAPI int __stdcall HostFileWrite(FILE* file, const void* buffer, DWORD count);  // 3004
+// Writes `text` in the ANSI code page followed by a carriage return and line
+// feed; nonzero on success.
+HOSTAPI BOOL __stdcall HostFileWriteLine(FILE* file, LPCWSTR text);               // 3005
