@@ -359,6 +359,15 @@ TEST(StringsTable, Writing) {
         table.resize(written);
         EXPECT_EQ(Show(table), Show(c.table)) << Show(c.text);
     }
+    // In place, as the loader does it: the text in the table's own memory.
+    for (const Case& c : cases) {
+        std::u16string memory = c.text;
+        memory.resize(StringTableCapacity(c.text.size()), u'#');
+        const size_t written =
+            WriteStringTable(std::u16string_view(memory.data(), c.text.size()), memory.data(), memory.size());
+        memory.resize(written);
+        EXPECT_EQ(Show(memory), Show(c.table)) << "in place: " << Show(c.text);
+    }
     // A too small buffer is never overrun.
     char16_t small[3] = {u'#', u'#', u'#'};
     EXPECT_EQ(WriteStringTable(u"abcdef", small, 2), 2u);

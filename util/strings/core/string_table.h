@@ -17,7 +17,9 @@ constexpr size_t StringTableCapacity(size_t textLength) { return textLength + 2;
 // Each CR LF pair becomes one NUL; a lone CR or LF stays a character. A NUL is
 // added unless the last character written is one (a text ending in CR LF gets
 // no extra empty line; an empty text becomes one empty line), then the end
-// marker. Never writes more than `capacity` characters.
+// marker. Never writes more than `capacity` characters. `table` may be
+// `text.data()`: the text is then rewritten in place (a write never gets ahead
+// of the character being read).
 size_t WriteStringTable(std::u16string_view text, char16_t* table, size_t capacity);
 
 // Looks for `key` (case-sensitive) in each line in turn, up to the end marker
