@@ -57,10 +57,13 @@ public:
 
     long Count() override { return static_cast<long>(strings_.empty() ? numbers_.size() : strings_.size()); }
     long LowerBound() override { return lower_; }
-    std::u16string String(long index) override {
+    // Hands out a view of a scratch copy that the next read overwrites, to
+    // check that the expander keeps its own copy.
+    std::u16string_view String(long index) override {
         ++stringReads;
         const long k = index - lower_;
-        return k >= 0 && k < static_cast<long>(strings_.size()) ? strings_[k] : u"";
+        scratch_ = k >= 0 && k < static_cast<long>(strings_.size()) ? strings_[k] : u"";
+        return scratch_;
     }
     std::int32_t NumberAsInt(long index) override {
         const long k = index - lower_;
@@ -72,6 +75,7 @@ public:
 private:
     std::vector<std::u16string> strings_;
     std::vector<int> numbers_;
+    std::u16string scratch_;
     long lower_;
 };
 

@@ -42,19 +42,19 @@ public:
 
     // The host hands out a new string for each read; the library is done with
     // it once its text is copied.
-    std::u16string String(long index) override {
+    std::u16string_view String(long index) override {
+        text_.clear();
         HOSTSTR element = 0;
-        if (!HostArrayGetString(array_, &element, index) || !element) return {};
+        if (!HostArrayGetString(array_, &element, index) || !element) return text_;
         const ReleaseWhenDone release(element);
-        std::u16string text;
         DWORD bytes = 0;
         if (const WCHAR* stored = HostStrLock(element, &bytes)) {
             const size_t limit = bytes / sizeof(WCHAR);
             size_t length = 0;
             while (length < limit && stored[length]) ++length;
-            text.assign(reinterpret_cast<const char16_t*>(stored), length);
+            text_.assign(reinterpret_cast<const char16_t*>(stored), length);
         }
-        return text;
+        return text_;
     }
 
     std::int32_t NumberAsInt(long index) override {
@@ -67,6 +67,7 @@ private:
     HARRAY array_;
     LONG lower_ = 0;
     long count_ = 0;
+    std::u16string text_;  // the element last read
 };
 
 }  // namespace

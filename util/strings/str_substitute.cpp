@@ -2,19 +2,21 @@
 #include <windows.h>
 
 #include "frame/call_frame.h"
-#include "frame/host_string.h"
 #include "util/strings/core/substitute.h"
+#include "util/strings/host_string_writer.h"
 #include "util/strings/library_exports.h"
 #include "util/strings/text_args.h"
 
 // Unlike the other string results there is no retry: 0 when the result cannot
-// be made. Null arguments read as empty texts.
+// be made. Null arguments read as empty texts. The result is written straight
+// into the new host string: on texts of many megabytes a second buffer of the
+// result's size would cost as much as the whole substitution.
 extern "C" HOSTSTR __stdcall ZelStrSubstitute(LPCWSTR text, LPCWSTR find, LPCWSTR replacement) {
     return zw::Guarded(L"ZelStrSubstitute()", HOSTSTR(0), [&] {
         using namespace zw::strings;
-        const std::u16string_view source = TextArg(text);
-        const std::u16string_view pattern = TextArg(find);
-        if (pattern.empty()) return zw::TryNewHostString(Wide(source));
-        return zw::TryNewHostString(Wide(Substitute(source, pattern, TextArg(replacement))));
+        const Substitution substitution(TextArg(text), TextArg(find), TextArg(replacement));
+        return TryNewHostStringInPlace(substitution.ResultLength(), [&](WCHAR* out) {
+            substitution.WriteTo(reinterpret_cast<char16_t*>(out));
+        });
     });
 }

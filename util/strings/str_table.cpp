@@ -74,10 +74,10 @@ int LoadTable(LPCWSTR fileName) {
         zw::strings::WriteStringTable(std::u16string_view(text.Get(), static_cast<size_t>(converted)), text.Get(),
                                       capacity);
     }
-    // A handle that would read as an error code cannot be given out.
-    if (zw::strings::TableToNumber(table.Get()) <= 0) return kOutOfMemory;
-    zw::strings::RememberTable(table.Get());
-    return zw::strings::TableToNumber(table.Release());
+    const int number = zw::strings::RememberTable(table.Get());
+    if (number <= 0) return kOutOfMemory;
+    table.Release();
+    return number;
 }
 
 }  // namespace
@@ -89,8 +89,8 @@ extern "C" int __stdcall ZelStrLoadTable(LPCWSTR fileName) {
 
 extern "C" HOSTSTR __stdcall ZelStrFind(int table, LPCWSTR key) {
     return zw::strings::StringResult(L"ZelStrFind()", [&] {
-        const HGLOBAL block = zw::strings::TableFromNumber(table);
-        if (!key || !zw::strings::IsLiveTable(block)) return zw::NewHostString(L"");
+        const HGLOBAL block = zw::strings::LiveTable(table);
+        if (!key || !block) return zw::NewHostString(L"");
         std::wstring line;
         {
             zw::strings::GlobalLocked<char16_t> text(block);
@@ -106,9 +106,9 @@ extern "C" HOSTSTR __stdcall ZelStrFind(int table, LPCWSTR key) {
 
 extern "C" int __stdcall ZelStrFreeTable(int table) {
     return zw::Guarded(L"ZelStrFreeTable()", 0, [&] {
-        const HGLOBAL block = zw::strings::TableFromNumber(table);
-        if (!zw::strings::IsLiveTable(block)) return 0;
-        zw::strings::ForgetTable(block);
+        const HGLOBAL block = zw::strings::LiveTable(table);
+        if (!block) return 0;
+        zw::strings::ForgetTable(table);
         return GlobalFree(block) == nullptr ? 1 : 0;
     });
 }

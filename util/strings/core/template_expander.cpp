@@ -195,14 +195,20 @@ public:
 private:
     size_t ElementSize(char16_t letter, long index) {
         if (letter != u's') return kNumberWidth;
-        strings_.push_back(elements_.String(index));
-        return strings_.back().size();
+        const std::u16string_view text = elements_.String(index);
+        stringText_.append(text);
+        stringLengths_.push_back(text.size());
+        return text.size();
     }
 
     void WriteElement(char16_t letter, long index, long counterValue, BoundedWriter& out) {
         switch (letter) {
         case u's':
-            if (nextString_ < strings_.size()) out.Put(strings_[nextString_++]);
+            if (nextString_ < stringLengths_.size()) {
+                const size_t length = stringLengths_[nextString_++];
+                out.Put(std::u16string_view(stringText_).substr(nextStringAt_, length));
+                nextStringAt_ += length;
+            }
             break;
         case u'n':
             out.PutNumber(elements_.NumberAsInt(index));
@@ -216,8 +222,12 @@ private:
     ElementSource& elements_;
     const long count_;
     const long lower_;
-    std::vector<std::u16string> strings_;  // string elements in the order they are written
-    size_t nextString_ = 0;
+    // The string elements in the order they are written, end to end in one
+    // buffer (one allocation instead of one per element), and their lengths.
+    std::u16string stringText_;
+    std::vector<size_t> stringLengths_;
+    size_t nextString_ = 0;    // index in stringLengths_ of the next string to write
+    size_t nextStringAt_ = 0;  // where it starts in stringText_
 };
 
 }  // namespace

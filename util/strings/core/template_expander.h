@@ -38,8 +38,9 @@ public:
     virtual ~ElementSource() = default;
     virtual long Count() = 0;
     virtual long LowerBound() = 0;
-    // "" when the element cannot be read as a string.
-    virtual std::u16string String(long index) = 0;
+    // "" when the element cannot be read as a string. The text needs to stay
+    // valid only until the next call.
+    virtual std::u16string_view String(long index) = 0;
     // 0 when the element cannot be read as a number.
     virtual std::int32_t NumberAsInt(long index) = 0;
 };
