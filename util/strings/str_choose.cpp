@@ -3,7 +3,7 @@
 
 #include "frame/call_frame.h"
 #include "frame/host_api.h"
-#include "util/strings/library_exports.h"
+#include "include/zwi51.h"
 
 // The chosen handle goes back to the caller; the host is told that the library
 // is done with it (it stays usable).

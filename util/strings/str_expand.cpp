@@ -5,8 +5,8 @@
 
 #include "frame/host_api.h"
 #include "frame/host_string.h"
+#include "include/zwi51.h"
 #include "util/strings/core/template_expander.h"
-#include "util/strings/library_exports.h"
 #include "util/strings/string_result.h"
 #include "util/strings/text_args.h"
 

@@ -1,8 +1,8 @@
 // ZelStrPad: a text padded with spaces or cut to an exact length.
 #include <windows.h>
 
+#include "include/zwi51.h"
 #include "util/strings/core/pad.h"
-#include "util/strings/library_exports.h"
 #include "util/strings/string_result.h"
 #include "util/strings/text_args.h"
 

@@ -4,8 +4,8 @@
 #include <new>
 #include <string>
 
+#include "include/zwi51.h"
 #include "util/strings/core/proper_case.h"
-#include "util/strings/library_exports.h"
 #include "util/strings/string_result.h"
 #include "util/strings/system_case.h"
 #include "util/strings/text_args.h"

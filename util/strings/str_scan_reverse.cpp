@@ -2,8 +2,8 @@
 #include <windows.h>
 
 #include "frame/call_frame.h"
+#include "include/zwi51.h"
 #include "util/strings/core/scan_reverse.h"
-#include "util/strings/library_exports.h"
 #include "util/strings/system_case.h"
 #include "util/strings/text_args.h"
 

@@ -2,9 +2,9 @@
 #include <windows.h>
 
 #include "frame/call_frame.h"
+#include "include/zwi51.h"
 #include "util/strings/core/substitute.h"
 #include "util/strings/host_string_writer.h"
-#include "util/strings/library_exports.h"
 #include "util/strings/text_args.h"
 
 // Unlike the other string results there is no retry: 0 when the result cannot

@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "include/zwi51.h"
 #include "util/strings/core/string_table.h"
 #include "util/strings/global_memory.h"
-#include "util/strings/library_exports.h"
 #include "util/strings/string_result.h"
 #include "util/strings/table_registry.h"
 #include "util/strings/text_args.h"

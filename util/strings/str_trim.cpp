@@ -2,8 +2,8 @@
 // trailing whitespace.
 #include <windows.h>
 
+#include "include/zwi51.h"
 #include "util/strings/core/trim.h"
-#include "util/strings/library_exports.h"
 #include "util/strings/string_result.h"
 #include "util/strings/text_args.h"
 
