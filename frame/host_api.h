@@ -137,3 +137,57 @@ HOSTAPI LONG __stdcall HostNumberToLong(const HostNumber* number);              
 HOSTAPI WORD __stdcall HostNumberToWord(const HostNumber* number);                 // 2016
 HOSTAPI int __stdcall HostNumberToInt(const HostNumber* number);                   // 2017
 HOSTAPI UINT __stdcall HostNumberToUInt(const HostNumber* number);                 // 2018
+
+// ---- corrt51.dll: dates ------------------------------------------------------
+// Values, pictures and the text reader of our replacement host: host/host_dates.h.
+// Results go to `out`; 0 when no date/time could be made (then *out is null).
+HOSTAPI BOOL __stdcall HostDateNow(HostDate* out);                                 // 116
+HOSTAPI BOOL __stdcall HostDateConstruct(HostDate* out, int year, int month, int day,
+                                         int hour, int minute, int second);        // 118
+// Parts of a date/time; a null date gives 0.
+HOSTAPI int __stdcall HostDateDay(const HostDate* value);                          // 119
+HOSTAPI int __stdcall HostDateMonth(const HostDate* value);                        // 122
+// 0 Saturday, 1 Sunday ... 6 Friday.
+HOSTAPI int __stdcall HostDateWeekday(const HostDate* value);                      // 129
+HOSTAPI int __stdcall HostDateYear(const HostDate* value);                         // 130
+HOSTAPI int __stdcall HostDateHour(const HostDate* value);                         // 3010
+HOSTAPI int __stdcall HostDateMinute(const HostDate* value);                       // 3011
+HOSTAPI int __stdcall HostDateSecond(const HostDate* value);                       // 3012
+// Nonzero when the text held a date/time; otherwise *out becomes a null date.
+HOSTAPI BOOL __stdcall HostTextToDate(LPCWSTR text, HostDate* out);                // 145
+HOSTAPI BOOL __stdcall HostIsDateText(LPCWSTR text);                               // 320
+// A new host string: the date/time formatted with the picture; empty for a
+// null date or an invalid picture.
+HOSTAPI HOSTSTR __stdcall HostDateFormat(const HostDate* value, LPCWSTR picture);     // 323
+
+// ---- cornm51.dll: arithmetic over numbers and date/times ------------------------
+// date + number of days -> date, number + number -> number; a null operand gives
+// a null result. 0 for operands that do not combine or a date out of range.
+HOSTAPI BOOL __stdcall HostNumAddNum(const HostValue* a, const HostValue* b, HostValue* out); // 4
+// date - date -> number of days (the fraction is time of day), date - number ->
+// date, number - number -> number.
+HOSTAPI BOOL __stdcall HostNumSubtract(const HostValue* a, const HostValue* b, HostValue* out); // 7
+// a + `value`: a date moves by that many days, a number grows by it.
+HOSTAPI BOOL __stdcall HostNumAdd(const HostValue* a, double value, HostValue* out); // 10
+
+// ---- corrt51.dll: files ----------------------------------------------------------
+// Host file handles are C runtime streams: the library and the host share the
+// runtime (msvcrt), so the library may fseek and ftell a stream the host made.
+// Opens `name` with the OpenFile access, share and create flags (OF_READ,
+// OF_WRITE, OF_READWRITE, OF_SHARE_*, OF_CREATE); the name is used as given.
+// Returns > 0 and sets *file on success, else 0 with the last error set.
+HOSTAPI int __stdcall HostFileOpen(FILE** file, LPCWSTR name, DWORD flags);        // 3000
+// Nonzero on success.
+HOSTAPI BOOL __stdcall HostFileClose(FILE* file);                                  // 3001
+// Bytes read (fread's count).
+HOSTAPI int __stdcall HostFileRead(FILE* file, void* buffer, DWORD count);         // 3002
+// Reads one text line into *line (creating the string when *line is 0): at most
+// maxLength - 1 bytes, ending after a line feed; the line feed and a carriage
+// return before it are dropped. Lines are bytes in the ANSI code page. Nonzero
+// when a line was read, 0 at the end of the file or on a read error.
+HOSTAPI BOOL __stdcall HostFileReadLine(FILE* file, HOSTSTR* line, int maxLength);    // 3003
+// Bytes written.
+HOSTAPI int __stdcall HostFileWrite(FILE* file, const void* buffer, DWORD count);  // 3004
+// Writes `text` in the ANSI code page followed by a carriage return and line
+// feed; nonzero on success.
+HOSTAPI BOOL __stdcall HostFileWriteLine(FILE* file, LPCWSTR text);               // 3005

@@ -9,6 +9,7 @@
 #define ZWI51_H
 
 #include <windows.h>
+#include <stdio.h>
 
 #ifdef __cplusplus
 extern "C" {
@@ -72,7 +73,36 @@ ZWAPI ZW_HSTR __stdcall ZelStrFind(int table, LPCWSTR key);
 ZWAPI int __stdcall ZelStrFreeTable(int table);
 
 /* ---- Files ------------------------------------------------------------------ */
+/* Names are UTF-16 paths. Results: counts or 0 on success, negated Win32 error
+ * codes on failure (-87 bad argument, -2 file not found, -3 path not found,
+ * -15 invalid drive, -18 end of file, -39 disk full, -8 out of memory).
+ * A host file handle (ZW_HFILE) is a C runtime stream made by the host. */
+typedef FILE* ZW_HFILE;
+/* Streams; flags are the OpenFile flags (OF_READ, OF_WRITE, OF_READWRITE,
+ * OF_SHARE_*, OF_CREATE, OF_EXIST, OF_DELETE, OF_PARSE). */
+ZWAPI int __stdcall ZelFileOpen(ZW_HFILE* file, LPCWSTR name, UINT flags);
+ZWAPI int __stdcall ZelFileClose(ZW_HFILE file);
+ZWAPI int __stdcall ZelFileRead(ZW_HFILE file, void* buffer, DWORD count);
+ZWAPI int __stdcall ZelFileReadString(ZW_HFILE file, ZW_HSTR* line);
+ZWAPI int __stdcall ZelFileWrite(ZW_HFILE file, const void* buffer, DWORD count);
+ZWAPI int __stdcall ZelFileWriteString(ZW_HFILE file, LPCWSTR text);
+ZWAPI int __stdcall ZelFileSeek(ZW_HFILE file, LONG offset, int origin);
+ZWAPI int __stdcall ZelFileTell(ZW_HFILE file);
+/* Wildcard operations: each returns the number of files it handled. */
+ZWAPI int __stdcall ZelFileAppend(LPCWSTR pattern, LPCWSTR destination);
+ZWAPI int __stdcall ZelFileCopy(LPCWSTR pattern, LPCWSTR destination);
+ZWAPI int __stdcall ZelFileExpand(LPCWSTR pattern, LPCWSTR destination);
+ZWAPI int __stdcall ZelFileRename(LPCWSTR pattern, LPCWSTR destination);
+ZWAPI int __stdcall ZelFileDelete(LPCWSTR pattern);
+ZWAPI int __stdcall ZelFileSetAttribute(LPCWSTR pattern, DWORD attributes, BOOL set);
+ZWAPI int __stdcall ZelFileSetDateTime(LPCWSTR pattern, ZW_HOSTVALUE dateTime);
+/* Single files. ZelFileGetType: 1 program, 2 document with an associated
+ * program, 3 hidden or system file, 4 other. */
+ZWAPI int __stdcall ZelFileGetAttribute(LPCWSTR name);
 ZWAPI int __stdcall ZelFileGetSize(LPCWSTR name);
+ZWAPI int __stdcall ZelFileGetType(LPCWSTR name);
+ZWAPI ZW_HSTR __stdcall ZelFileFind(LPCWSTR name);
+ZWAPI ZW_HSTR __stdcall ZelFileCreateTemp(LPCWSTR prefix);
 
 #ifdef __cplusplus
 }
