@@ -49,6 +49,28 @@ ZWAPI SHORT __stdcall ZelGetKeyState(int virtualKey);
 ZWAPI int __stdcall ZelGetSystemMetrics(int index);
 
 /* ---- Strings ---------------------------------------------------------------- */
+/* Text arguments are NUL-terminated UTF-16; a null pointer reads as the empty
+ * text. String results are new host strings that the caller owns (an empty one
+ * on failure), except ZelStrSubstitute, which returns 0 when its result cannot
+ * be made. A string table is a global memory handle passed as a number:
+ * ZelStrLoadTable returns it (or -2 not found, -30 file over 65533 bytes,
+ * -8 out of memory or unreadable, or the error of ZelFileGetSize). */
+ZWAPI ZW_HSTR __stdcall ZelStrChoose(int condition, ZW_HSTR whenTrue, ZW_HSTR whenFalse);
+ZWAPI ZW_HSTR __stdcall ZelStrLeftTrim(LPCWSTR text);
+ZWAPI ZW_HSTR __stdcall ZelStrRightTrim(LPCWSTR text);
+ZWAPI ZW_HSTR __stdcall ZelStrTrim(LPCWSTR text);
+ZWAPI ZW_HSTR __stdcall ZelStrPad(LPCWSTR text, int length);
+ZWAPI ZW_HSTR __stdcall ZelStrProper(LPCWSTR text);
+/* 0-based position of the match met first going back from start (-1: the last
+ * character), case-insensitive; -1 when none. */
+ZWAPI int __stdcall ZelStrScanReverse(LPCWSTR text, int start, LPCWSTR find);
+ZWAPI ZW_HSTR __stdcall ZelStrSubstitute(LPCWSTR text, LPCWSTR find, LPCWSTR replacement);
+/* Template placeholders: %% %s %n %u, and groups {prefix%s suffix} or
+ * {prefix%,s suffix} repeated for every element (also with n and u). */
+ZWAPI ZW_HSTR __stdcall ZelStrExpand(LPCWSTR templateText, ZW_HARRAY elements);
+ZWAPI int __stdcall ZelStrLoadTable(LPCWSTR fileName);
+ZWAPI ZW_HSTR __stdcall ZelStrFind(int table, LPCWSTR key);
+ZWAPI int __stdcall ZelStrFreeTable(int table);
 
 /* ---- Files ------------------------------------------------------------------ */
 /* Names are UTF-16 paths. Results: counts or 0 on success, negated Win32 error
