@@ -40,7 +40,7 @@
 #endif
 
 // Host string handle: a 32-bit handle to a UTF-16 string owned by the host.
-typedef DWORD HSTR;
+typedef DWORD HOSTSTR;
 // Host array handle: a one-dimensional host array.
 typedef DWORD HARRAY;
 
@@ -64,14 +64,14 @@ enum : int {
 // ---- corrt51.dll: strings ------------------------------------------------
 // Writable text of a string; *length receives the size of its storage in
 // bytes, terminator included (what HostStrSetSize was given). 0 for a bad handle.
-HOSTAPI WCHAR* __stdcall HostStrLock(HSTR string, DWORD* length);                 // 38
+HOSTAPI WCHAR* __stdcall HostStrLock(HOSTSTR string, DWORD* length);                 // 38
 // Sizes *string to `bytes` (terminator included), creating it when *string is 0.
 // New storage is zero-filled. Returns 0 on failure.
-HOSTAPI BOOL __stdcall HostStrSetSize(HSTR* string, DWORD bytes);                  // 262
+HOSTAPI BOOL __stdcall HostStrSetSize(HOSTSTR* string, DWORD bytes);                  // 262
 // Sets the used length in characters, terminator included; text past it is cleared.
-HOSTAPI BOOL __stdcall HostStrSetLength(HSTR* string, DWORD characters);           // 96
+HOSTAPI BOOL __stdcall HostStrSetLength(HOSTSTR* string, DWORD characters);           // 96
 // The library is done with the handle; it stays usable by the application.
-HOSTAPI void __stdcall HostStrRelease(HSTR string);                                // 590
+HOSTAPI void __stdcall HostStrRelease(HOSTSTR string);                                // 590
 
 // ---- corrt51.dll: application and windows ---------------------------------
 HOSTAPI void __stdcall HostAbort(void);                                            // 31
@@ -98,7 +98,7 @@ HOSTAPI DWORD __stdcall HostGetPropDataSize(HWND window);                       
 // On success *item is a new host string holding the item's bytes plus one extra
 // byte: the item's length is the string's length less one.
 HOSTAPI BOOL __stdcall HostGetNamedProp(const void* data, DWORD length, LPCWSTR name,
-                                        HSTR* item);                               // 234
+                                        HOSTSTR* item);                               // 234
 HOSTAPI BOOL __stdcall HostSetNamedProp(DWORD context1, DWORD context2, LPCWSTR name,
                                         const void* bytes, DWORD length);          // 233
 
@@ -114,13 +114,13 @@ HOSTAPI BOOL __stdcall HostArraySetBounds(HARRAY array, LONG lower, LONG upper);
 // Reading outside the bounds fails (0) and leaves *value unchanged. A string is
 // read as a new host string that the caller owns.
 HOSTAPI BOOL __stdcall HostArrayGetHandle(HARRAY array, DWORD* value, LONG index);      // 2000
-HOSTAPI BOOL __stdcall HostArrayGetString(HARRAY array, HSTR* value, LONG index);       // 2001
+HOSTAPI BOOL __stdcall HostArrayGetString(HARRAY array, HOSTSTR* value, LONG index);       // 2001
 HOSTAPI BOOL __stdcall HostArrayGetNumber(HARRAY array, HostNumber* value, LONG index); // 2002
 HOSTAPI BOOL __stdcall HostArrayGetBool(HARRAY array, BOOL* value, LONG index);         // 2003
 HOSTAPI BOOL __stdcall HostArrayGetDateTime(HARRAY array, HostDate* value, LONG index); // 2004
 // Writing past the upper bound grows the array; a string is copied in.
 HOSTAPI BOOL __stdcall HostArrayPutHandle(HARRAY array, DWORD value, LONG index);              // 2005
-HOSTAPI BOOL __stdcall HostArrayPutString(HARRAY array, HSTR value, LONG index);               // 2006
+HOSTAPI BOOL __stdcall HostArrayPutString(HARRAY array, HOSTSTR value, LONG index);               // 2006
 HOSTAPI BOOL __stdcall HostArrayPutNumber(HARRAY array, const HostNumber* value, LONG index);  // 2007
 HOSTAPI BOOL __stdcall HostArrayPutBool(HARRAY array, BOOL value, LONG index);                 // 2008
 HOSTAPI BOOL __stdcall HostArrayPutDateTime(HARRAY array, const HostDate* value, LONG index);  // 2009

@@ -13,16 +13,16 @@ namespace zw {
 // Makes a new host string holding `text`. When the host cannot allocate it the
 // retry dialog is shown until it can, or the user halts the application
 // (HostAbort): a null handle is never returned.
-HSTR NewHostString(std::wstring_view text);
+HOSTSTR NewHostString(std::wstring_view text);
 
 // The same without retry: 0 when the host cannot allocate the string.
-HSTR TryNewHostString(std::wstring_view text);
+HOSTSTR TryNewHostString(std::wstring_view text);
 
 // The text of a host string, up to its first NUL ("" for a bad handle).
-std::wstring ReadHostString(HSTR string);
+std::wstring ReadHostString(HOSTSTR string);
 
 // Replaces the contents of *string (creating it when *string is 0) with `text`,
 // with the retry dialog when the host cannot allocate it.
-void AssignHostString(HSTR* string, std::wstring_view text);
+void AssignHostString(HOSTSTR* string, std::wstring_view text);
 
 }  // namespace zw

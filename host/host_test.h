@@ -25,8 +25,8 @@ HOSTTEST void __stdcall HostTestClearPropData(HWND window);
 HOSTTEST void __stdcall HostTestFailStringAllocs(int count);
 // A new host string holding `text`, and freeing one (what the application's
 // runtime does when a string variable goes away).
-HOSTTEST HSTR __stdcall HostTestNewString(LPCWSTR text);
-HOSTTEST void __stdcall HostTestFreeString(HSTR string);
+HOSTTEST HOSTSTR __stdcall HostTestNewString(LPCWSTR text);
+HOSTTEST void __stdcall HostTestFreeString(HOSTSTR string);
 // Number of live host strings.
 HOSTTEST int __stdcall HostTestLiveStrings(void);
 // Number of HostStrRelease calls so far.

@@ -1,7 +1,7 @@
 /* zwi51.dll: custom controls, the outline list box and utility functions for
  * host applications. Every export is __stdcall under its undecorated name.
  *
- * Host values: a host string (HSTR) is a 32-bit handle owned by the host; a
+ * Host values: a host string (HOSTSTR) is a 32-bit handle owned by the host; a
  * function that returns one gives the caller a new string. Host numbers and
  * date/time values are opaque 25-byte values (ZW_HOSTVALUE); passed by value
  * they take 28 bytes of arguments. */
@@ -27,7 +27,7 @@ typedef DWORD ZW_HSTR;   /* host string handle */
 typedef DWORD ZW_HARRAY; /* host array handle */
 
 #ifndef ZWAPI
-#define ZWAPI __declspec(dllimport)
+#define ZWAPI
 #endif
 
 /* Library messages */

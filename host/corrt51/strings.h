@@ -9,12 +9,12 @@
 namespace host {
 
 // A new host string holding `text` and its terminator (0 when allocation fails).
-HSTR NewString(std::wstring_view text);
+HOSTSTR NewString(std::wstring_view text);
 
 // A new host string holding exactly these bytes (0 when allocation fails).
-HSTR NewBytes(const void* bytes, size_t length);
+HOSTSTR NewBytes(const void* bytes, size_t length);
 
 // The text of a string up to its first NUL ("" for a bad handle).
-std::wstring Text(HSTR string);
+std::wstring Text(HOSTSTR string);
 
 }  // namespace host

@@ -13,9 +13,9 @@
 namespace zwtest {
 
 // The text of a host string (up to its first NUL); "" for a bad handle.
-std::wstring HostText(HSTR string);
+std::wstring HostText(HOSTSTR string);
 // Reads the text of a host string the caller owns, then frees it.
-std::wstring TakeHostText(HSTR string);
+std::wstring TakeHostText(HOSTSTR string);
 
 // What a modal window (message box or dialog) showed while a watcher was active.
 struct SeenDialog {
@@ -65,6 +65,7 @@ private:
     static LONG CALLBACK Handler(EXCEPTION_POINTERS* info);
     std::vector<std::wstring> lines_;
     PVOID handler_ = nullptr;
+    bool lastWasWide_ = false;
 };
 
 // A fresh empty folder under the test program's working folder, removed with
