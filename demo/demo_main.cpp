@@ -15,25 +15,26 @@
 namespace {
 
 constexpr int kFormWidth = 640;
-constexpr int kFormHeight = 420;
+constexpr int kFormHeight = 460;
 
 struct PlacedControl {
     const wchar_t* windowClass;
     const wchar_t* label;
+    const wchar_t* bitmap;     // the library's class-palette bitmap
     void* instance = nullptr;  // announced with ZWM_ControlCreate
     HWND window = nullptr;
 };
 
 std::vector<PlacedControl> controls = {
-    {L"ZW:cCalendar:10", L"cCalendar"},
-    {L"ZW:cComboCal:10", L"cCalendarDropDown"},
-    {L"ZW:cPalette:10", L"cColorPalette"},
-    {L"ZW:cComboPal:10", L"cColorPaletteDropDown"},
-    {L"ZW:cListView:10", L"cListView"},
-    {L"ZW:cListViewDropDown:10", L"cListViewDropDown"},
-    {L"ZW:cSplitter:10", L"cSplitterWindow"},
-    {L"ZW:cSpinField:10", L"cSpinField"},
-    {L"ZW:cMeter:10", L"cMeter"},
+    {L"ZW:cCalendar:10", L"cCalendar", L"ZW_CAL"},
+    {L"ZW:cComboCal:10", L"cCalendarDropDown", L"ZW_CALDROPDOWN"},
+    {L"ZW:cPalette:10", L"cColorPalette", L"ZW_CLRPAL"},
+    {L"ZW:cComboPal:10", L"cColorPaletteDropDown", L"ZW_CLRPALDROPDOWN"},
+    {L"ZW:cListView:10", L"cListView", L"ZW_LISTVW"},
+    {L"ZW:cListViewDropDown:10", L"cListViewDropDown", L"ZW_LISTVWDROPDOWN"},
+    {L"ZW:cSplitter:10", L"cSplitterWindow", L"ZW_LOGO"},
+    {L"ZW:cSpinField:10", L"cSpinField", L"ZW_SPINFLD"},
+    {L"ZW:cMeter:10", L"cMeter", L"ZW_METER"},
 };
 
 std::wstring TakeText(ZW_HSTR string) {
@@ -60,14 +61,25 @@ void PaintForm(HWND window, HDC dc) {
     HGDIOBJ old = SelectObject(dc, font);
     std::wstring title = L"zwi51 " + TakeText(ZelGetVersion()) + L"   " + TakeText(ZelGetCopyright());
     TextOutW(dc, 12, 8, title.c_str(), int(title.size()));
+    HMODULE library = GetModuleHandleW(L"zwi51.dll");
+    HDC bitmapDc = CreateCompatibleDC(dc);
     for (size_t i = 0; i < controls.size(); ++i) {
         int x = 12 + int(i % 3) * 205, y = 36 + int(i / 3) * 125;
+        // The designer shows a control's palette bitmap beside its name.
+        if (HBITMAP picture = LoadBitmapW(library, controls[i].bitmap)) {
+            HGDIOBJ previous = SelectObject(bitmapDc, picture);
+            BitBlt(dc, x, y, 24, 24, bitmapDc, 0, 0, SRCCOPY);
+            SelectObject(bitmapDc, previous);
+            DeleteObject(picture);
+        }
         std::wstring label = controls[i].label;
-        label += controls[i].instance ? L"  (instance announced)" : L"";
-        TextOutW(dc, x, y, label.c_str(), int(label.size()));
-        RECT frame{x, y + 16, x + 195, y + 116};
+        TextOutW(dc, x + 30, y, label.c_str(), int(label.size()));
+        std::wstring state = controls[i].instance ? L"instance announced" : L"own window procedure";
+        TextOutW(dc, x + 30, y + 12, state.c_str(), int(state.size()));
+        RECT frame{x, y + 28, x + 195, y + 118};
         DrawEdge(dc, &frame, EDGE_SUNKEN, BF_RECT);
     }
+    DeleteDC(bitmapDc);
     SelectObject(dc, old);
 }
 
@@ -106,8 +118,8 @@ void PlaceControls(HWND form) {
     HHOOK hook = SetWindowsHookExW(WH_CBT, CreationHook, nullptr, GetCurrentThreadId());
     for (size_t i = 0; i < controls.size(); ++i) {
         creatingIndex = i;
-        int x = 14 + int(i % 3) * 205, y = 54 + int(i / 3) * 125;
-        controls[i].window = CreateWindowExW(0, controls[i].windowClass, L"", WS_CHILD | WS_VISIBLE, x, y, 191, 96,
+        int x = 14 + int(i % 3) * 205, y = 66 + int(i / 3) * 125;
+        controls[i].window = CreateWindowExW(0, controls[i].windowClass, L"", WS_CHILD | WS_VISIBLE, x, y, 191, 86,
                                              form, HMENU(UINT_PTR(100 + i)), GetModuleHandleW(nullptr), nullptr);
     }
     UnhookWindowsHookEx(hook);
@@ -115,13 +127,13 @@ void PlaceControls(HWND form) {
 
 bool SavePng(HWND window, const std::wstring& path) {
     RECT rect;
-    GetWindowRect(window, &rect);
+    GetClientRect(window, &rect);
     int width = rect.right - rect.left, height = rect.bottom - rect.top;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    PrintWindow(window, memory, 0);
+    PrintWindow(window, memory, PW_CLIENTONLY);
     SelectObject(memory, old);
     bool saved = false;
     {

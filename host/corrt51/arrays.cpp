@@ -129,11 +129,31 @@ extern "C" BOOL __stdcall HostArraySetBounds(HARRAY array, LONG lower, LONG uppe
     return TRUE;
 }
 
-extern "C" BOOL __stdcall HostArrayGetHandle(HARRAY array, DWORD* value, LONG index) {
-    const Element* e = At(array, index, HOST_ARRAY_HANDLE);
+namespace {
+
+// Reads one element's field into *value; false outside the bounds or for the
+// wrong element type.
+template <typename Out, typename Field>
+BOOL Read(HARRAY array, LONG index, Out* value, Field field, int t1, int t2 = -1) {
+    const Element* e = At(array, index, t1, t2);
     if (!e || !value) return FALSE;
-    *value = e->scalar;
+    *value = Out(e->*field);
     return TRUE;
+}
+
+// Writes one element's field, growing the array when needed.
+template <typename In, typename Field>
+BOOL Write(HARRAY array, LONG index, const In& value, Field field, int t1, int t2 = -1) {
+    Element* e = Slot(array, index, t1, t2);
+    if (!e) return FALSE;
+    e->*field = value;
+    return TRUE;
+}
+
+}  // namespace
+
+extern "C" BOOL __stdcall HostArrayGetHandle(HARRAY array, DWORD* value, LONG index) {
+    return Read(array, index, value, &Element::scalar, HOST_ARRAY_HANDLE);
 }
 
 extern "C" BOOL __stdcall HostArrayGetString(HARRAY array, HOSTSTR* value, LONG index) {
@@ -146,59 +166,33 @@ extern "C" BOOL __stdcall HostArrayGetString(HARRAY array, HOSTSTR* value, LONG 
 }
 
 extern "C" BOOL __stdcall HostArrayGetNumber(HARRAY array, HostNumber* value, LONG index) {
-    const Element* e = At(array, index, HOST_ARRAY_NUMBER);
-    if (!e || !value) return FALSE;
-    *value = e->value;
-    return TRUE;
+    return Read(array, index, value, &Element::value, HOST_ARRAY_NUMBER);
 }
 
 extern "C" BOOL __stdcall HostArrayGetBool(HARRAY array, BOOL* value, LONG index) {
-    const Element* e = At(array, index, HOST_ARRAY_BOOL);
-    if (!e || !value) return FALSE;
-    *value = BOOL(e->scalar);
-    return TRUE;
+    return Read(array, index, value, &Element::scalar, HOST_ARRAY_BOOL);
 }
 
 extern "C" BOOL __stdcall HostArrayGetDateTime(HARRAY array, HostDate* value, LONG index) {
-    const Element* e = At(array, index, HOST_ARRAY_DATETIME);
-    if (!e || !value) return FALSE;
-    *value = e->value;
-    return TRUE;
+    return Read(array, index, value, &Element::value, HOST_ARRAY_DATETIME);
 }
 
 extern "C" BOOL __stdcall HostArrayPutHandle(HARRAY array, DWORD value, LONG index) {
-    Element* e = Slot(array, index, HOST_ARRAY_HANDLE);
-    if (!e) return FALSE;
-    e->scalar = value;
-    return TRUE;
+    return Write(array, index, value, &Element::scalar, HOST_ARRAY_HANDLE);
 }
 
 extern "C" BOOL __stdcall HostArrayPutString(HARRAY array, HOSTSTR value, LONG index) {
-    Element* e = Slot(array, index, HOST_ARRAY_STRING, HOST_ARRAY_LONGSTRING);
-    if (!e) return FALSE;
-    e->text = host::Text(value);
-    return TRUE;
+    return Write(array, index, host::Text(value), &Element::text, HOST_ARRAY_STRING, HOST_ARRAY_LONGSTRING);
 }
 
 extern "C" BOOL __stdcall HostArrayPutNumber(HARRAY array, const HostNumber* value, LONG index) {
-    if (!value) return FALSE;
-    Element* e = Slot(array, index, HOST_ARRAY_NUMBER);
-    if (!e) return FALSE;
-    e->value = *value;
-    return TRUE;
+    return value && Write(array, index, *value, &Element::value, HOST_ARRAY_NUMBER);
 }
 
 extern "C" BOOL __stdcall HostArrayPutBool(HARRAY array, BOOL value, LONG index) {
-    Element* e = Slot(array, index, HOST_ARRAY_BOOL);
-    if (!e) return FALSE;
-    e->scalar = value ? 1 : 0;
-    return TRUE;
+    return Write(array, index, DWORD(value ? 1 : 0), &Element::scalar, HOST_ARRAY_BOOL);
 }
 
 extern "C" BOOL __stdcall HostArrayPutDateTime(HARRAY array, const HostDate* value, LONG index) {
-    if (!value) return FALSE;
-    Element* e = Slot(array, index, HOST_ARRAY_DATETIME);
-    if (!e) return FALSE;
-    e->value = *value;
-    return TRUE;
+    return value && Write(array, index, *value, &Element::value, HOST_ARRAY_DATETIME);
 }

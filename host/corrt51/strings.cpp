@@ -116,7 +116,10 @@ extern "C" BOOL __stdcall HostStrSetSize(HOSTSTR* string, DWORD bytes) {
 
 extern "C" BOOL __stdcall HostStrSetLength(HOSTSTR* string, DWORD characters) {
     if (!string || characters > kMaxStringBytes / sizeof(WCHAR)) return FALSE;
-    return HostStrSetSize(string, characters * sizeof(WCHAR));
+    if (!HostStrSetSize(string, characters * sizeof(WCHAR))) return FALSE;
+    // The last character is the terminator.
+    if (characters) reinterpret_cast<WCHAR*>(Find(*string)->bytes.data())[characters - 1] = 0;
+    return TRUE;
 }
 
 extern "C" void __stdcall HostStrRelease(HOSTSTR) {

@@ -39,6 +39,7 @@ std::wstring ClassOf(HWND window) {
 
 SeenDialog Describe(HWND dialog) {
     SeenDialog seen;
+    seen.window = dialog;
     seen.caption = WindowText(dialog);
     seen.style = DWORD(GetWindowLongW(dialog, GWL_STYLE));
     seen.helpContext = GetWindowContextHelpId(dialog);

@@ -19,6 +19,7 @@ std::wstring TakeHostText(HOSTSTR string);
 
 // What a modal window (message box or dialog) showed while a watcher was active.
 struct SeenDialog {
+    HWND window = nullptr;
     std::wstring caption;
     std::wstring text;                 // message box text (static 0xFFFF) or the first static's text
     std::vector<std::wstring> buttons; // texts of the push buttons, in z-order

@@ -1,0 +1,9 @@
+# Shared part of the mingw-w64 toolchain files; ZW_TRIPLE names the target.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_C_COMPILER ${ZW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${ZW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${ZW_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${ZW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
