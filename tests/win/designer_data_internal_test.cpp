@@ -1,6 +1,7 @@
 // The designer-data loader, driven the way a form-placed control uses it: a
 // window created with the host's creation record loads its record at
-// WM_CREATE from the item that the replacement host holds for it.
+// WM_CREATE from the item that the replacement host holds for it. The loader
+// has no export of its own, so this program links the library's objects.
 #include <gtest/gtest.h>
 
 #include <map>
