@@ -71,6 +71,8 @@ HOSTAPI BOOL __stdcall HostStrSetSize(HOSTSTR* string, DWORD bytes);            
 // Sets the used length in characters, terminator included; text past it is cleared.
 HOSTAPI BOOL __stdcall HostStrSetLength(HOSTSTR* string, DWORD characters);           // 96
 // The library is done with the handle; it stays usable by the application.
+// A string that a host operation made for the library (HostDateFormat,
+// HostGetNamedProp) is freed by it.
 HOSTAPI void __stdcall HostStrRelease(HOSTSTR string);                                // 590
 
 // ---- corrt51.dll: application and windows ---------------------------------
@@ -112,7 +114,8 @@ HOSTAPI int __stdcall HostArrayGetBounds(HARRAY array, LONG* lower, LONG* upper)
 // upper -1 empties the array.
 HOSTAPI BOOL __stdcall HostArraySetBounds(HARRAY array, LONG lower, LONG upper);   // 104
 // Reading outside the bounds fails (0) and leaves *value unchanged. A string is
-// read as a new host string that the caller owns.
+// read as the element's own host string: it stays valid while the element
+// keeps its value, and the reader only releases it (HostStrRelease).
 HOSTAPI BOOL __stdcall HostArrayGetHandle(HARRAY array, DWORD* value, LONG index);      // 2000
 HOSTAPI BOOL __stdcall HostArrayGetString(HARRAY array, HOSTSTR* value, LONG index);       // 2001
 HOSTAPI BOOL __stdcall HostArrayGetNumber(HARRAY array, HostNumber* value, LONG index); // 2002
@@ -137,3 +140,35 @@ HOSTAPI LONG __stdcall HostNumberToLong(const HostNumber* number);              
 HOSTAPI WORD __stdcall HostNumberToWord(const HostNumber* number);                 // 2016
 HOSTAPI int __stdcall HostNumberToInt(const HostNumber* number);                   // 2017
 HOSTAPI UINT __stdcall HostNumberToUInt(const HostNumber* number);                 // 2018
+
+// ---- corrt51.dll: dates ------------------------------------------------------
+// Values, pictures and the text reader of our replacement host: host/host_dates.h.
+// Results go to `out`; 0 when no date/time could be made (then *out is null).
+HOSTAPI BOOL __stdcall HostDateNow(HostDate* out);                                 // 116
+HOSTAPI BOOL __stdcall HostDateConstruct(HostDate* out, int year, int month, int day,
+                                         int hour, int minute, int second);        // 118
+// Parts of a date/time; a null date gives 0.
+HOSTAPI int __stdcall HostDateDay(const HostDate* value);                          // 119
+HOSTAPI int __stdcall HostDateMonth(const HostDate* value);                        // 122
+// 0 Saturday, 1 Sunday ... 6 Friday.
+HOSTAPI int __stdcall HostDateWeekday(const HostDate* value);                      // 129
+HOSTAPI int __stdcall HostDateYear(const HostDate* value);                         // 130
+HOSTAPI int __stdcall HostDateHour(const HostDate* value);                         // 3010
+HOSTAPI int __stdcall HostDateMinute(const HostDate* value);                       // 3011
+HOSTAPI int __stdcall HostDateSecond(const HostDate* value);                       // 3012
+// Nonzero when the text held a date/time; otherwise *out becomes a null date.
+HOSTAPI BOOL __stdcall HostTextToDate(LPCWSTR text, HostDate* out);                // 145
+HOSTAPI BOOL __stdcall HostIsDateText(LPCWSTR text);                               // 320
+// A new host string: the date/time formatted with the picture; empty for a
+// null date or an invalid picture.
+HOSTAPI HOSTSTR __stdcall HostDateFormat(const HostDate* value, LPCWSTR picture);     // 323
+
+// ---- cornm51.dll: arithmetic over numbers and date/times ------------------------
+// date + number of days -> date, number + number -> number; a null operand gives
+// a null result. 0 for operands that do not combine or a date out of range.
+HOSTAPI BOOL __stdcall HostNumAddNum(const HostValue* a, const HostValue* b, HostValue* out); // 4
+// date - date -> number of days (the fraction is time of day), date - number ->
+// date, number - number -> number.
+HOSTAPI BOOL __stdcall HostNumSubtract(const HostValue* a, const HostValue* b, HostValue* out); // 7
+// a + `value`: a date moves by that many days, a number grows by it.
+HOSTAPI BOOL __stdcall HostNumAdd(const HostValue* a, double value, HostValue* out); // 10

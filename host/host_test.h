@@ -48,3 +48,8 @@ HOSTTEST int __stdcall HostTestSetRedrawCount(HWND* lastWindow, BOOL* lastFlag);
 // Colour that HostGetWindowColor answers for a window and role (CLR_INVALID
 // forgets it; unknown pairs answer the system window or text colour).
 HOSTTEST void __stdcall HostTestSetWindowColor(HWND window, int role, COLORREF colour);
+
+// How HostTextToDate reads all-numeric dates whose first number is not a
+// four-digit year: L"MDY" (the default), L"DMY" or L"YMD"; null restores the
+// default. 0 for any other text, which changes nothing.
+HOSTTEST BOOL __stdcall HostTestSetDateOrder(LPCWSTR order);

@@ -4,6 +4,9 @@
 // Elements are kept as values (strings as text), so equal arrays hold equal
 // bytes. An array is empty when its upper bound is below its lower bound;
 // writing past the upper bound grows it, as the host's dynamic arrays do.
+// Reading a string element hands out the element's own host string, made on
+// first read: it lives as long as the element, so readers that only release
+// it (HostStrRelease) leave nothing behind.
 #include <cstring>
 #include <map>
 #include <string>
@@ -17,6 +20,25 @@ struct Element {
     DWORD scalar = 0;         // handle or boolean
     HostValue value{};        // number or date
     std::wstring text;        // string
+    HOSTSTR string = 0;       // host string handed out for `text`, 0 until first read
+
+    Element() = default;
+    Element(Element&& other) noexcept
+        : scalar(other.scalar), value(other.value), text(std::move(other.text)), string(other.string) {
+        other.string = 0;
+    }
+    Element& operator=(Element&& other) noexcept {
+        if (this != &other) {
+            host::FreeString(string);
+            scalar = other.scalar;
+            value = other.value;
+            text = std::move(other.text);
+            string = other.string;
+            other.string = 0;
+        }
+        return *this;
+    }
+    ~Element() { host::FreeString(string); }
 };
 
 struct HostArray {
@@ -157,11 +179,11 @@ extern "C" BOOL __stdcall HostArrayGetHandle(HARRAY array, DWORD* value, LONG in
 }
 
 extern "C" BOOL __stdcall HostArrayGetString(HARRAY array, HOSTSTR* value, LONG index) {
-    const Element* e = At(array, index, HOST_ARRAY_STRING, HOST_ARRAY_LONGSTRING);
+    Element* e = const_cast<Element*>(At(array, index, HOST_ARRAY_STRING, HOST_ARRAY_LONGSTRING));
     if (!e || !value) return FALSE;
-    HOSTSTR copy = host::NewString(e->text);
-    if (!copy) return FALSE;
-    *value = copy;
+    if (!e->string) e->string = host::NewString(e->text);
+    if (!e->string) return FALSE;
+    *value = e->string;
     return TRUE;
 }
 
@@ -182,7 +204,13 @@ extern "C" BOOL __stdcall HostArrayPutHandle(HARRAY array, DWORD value, LONG ind
 }
 
 extern "C" BOOL __stdcall HostArrayPutString(HARRAY array, HOSTSTR value, LONG index) {
-    return Write(array, index, host::Text(value), &Element::text, HOST_ARRAY_STRING, HOST_ARRAY_LONGSTRING);
+    Element* e = Slot(array, index, HOST_ARRAY_STRING, HOST_ARRAY_LONGSTRING);
+    if (!e) return FALSE;
+    e->text = host::Text(value);
+    // A string handed out earlier now holds the new text.
+    host::FreeString(e->string);
+    e->string = 0;
+    return TRUE;
 }
 
 extern "C" BOOL __stdcall HostArrayPutNumber(HARRAY array, const HostNumber* value, LONG index) {

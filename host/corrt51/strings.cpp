@@ -17,6 +17,7 @@ namespace {
 struct HostString {
     std::vector<BYTE> bytes;  // size bytes + 2 zero bytes of slack
     DWORD size = 0;           // bytes, terminator included
+    bool forLibrary = false;  // made by a host operation for the library's own use
 };
 
 std::map<HOSTSTR, HostString>& Strings() {
@@ -75,6 +76,15 @@ HOSTSTR NewString(std::wstring_view text) {
     return handle;
 }
 
+HOSTSTR ForLibrary(HOSTSTR string) {
+    if (HostString* s = Find(string)) s->forLibrary = true;
+    return string;
+}
+
+void FreeString(HOSTSTR string) {
+    Strings().erase(string);
+}
+
 std::wstring Text(HOSTSTR string) {
     HostString* s = Find(string);
     if (!s) return {};
@@ -122,8 +132,13 @@ extern "C" BOOL __stdcall HostStrSetLength(HOSTSTR* string, DWORD characters) {
     return TRUE;
 }
 
-extern "C" void __stdcall HostStrRelease(HOSTSTR) {
+// A string that a host operation made for the library (a formatted date, a
+// designer item) is gone once the library releases it; any other string
+// belongs to the application and stays usable.
+extern "C" void __stdcall HostStrRelease(HOSTSTR string) {
     ++releaseCount;
+    HostString* s = Find(string);
+    if (s && s->forLibrary) host::FreeString(string);
 }
 
 // ---- test surface ----------------------------------------------------------
@@ -137,7 +152,7 @@ extern "C" HOSTSTR __stdcall HostTestNewString(LPCWSTR text) {
 }
 
 extern "C" void __stdcall HostTestFreeString(HOSTSTR string) {
-    Strings().erase(string);
+    host::FreeString(string);
 }
 
 extern "C" int __stdcall HostTestLiveStrings(void) {

@@ -30,6 +30,21 @@ TEST(HostStrings, SizeLockAndLength) {
     EXPECT_FALSE(HostStrSetSize(&bad, 10));
 }
 
+TEST(HostStrings, ReleaseFreesOnlyStringsMadeForTheLibrary) {
+    int live = HostTestLiveStrings();
+    HOSTSTR application = HostTestNewString(L"kept");
+    HostStrRelease(application);
+    EXPECT_EQ(zwtest::HostText(application), L"kept") << "the application's string stays usable";
+    HostDate date;
+    ASSERT_TRUE(HostDateConstruct(&date, 2026, 12, 5, 0, 0, 0));
+    HOSTSTR formatted = HostDateFormat(&date, L"yyyy-MM-dd");
+    EXPECT_EQ(zwtest::HostText(formatted), L"2026-12-05");
+    HostStrRelease(formatted);
+    EXPECT_EQ(HostStrLock(formatted, nullptr), nullptr) << "a formatted date is the library's to release";
+    HostTestFreeString(application);
+    EXPECT_EQ(HostTestLiveStrings(), live);
+}
+
 TEST(HostStrings, AllocationFailuresAreCountedDown) {
     HostTestFailStringAllocs(2);
     HOSTSTR a = 0;
@@ -52,10 +67,15 @@ TEST(HostArrays, BoundsGrowAndEmpty) {
     EXPECT_EQ(lower, 0);
     EXPECT_EQ(upper, 2);
     HOSTSTR got = 0;
+    int live = HostTestLiveStrings();
     ASSERT_TRUE(HostArrayGetString(array, &got, 2));
-    EXPECT_EQ(zwtest::TakeHostText(got), L"b");
+    EXPECT_EQ(zwtest::HostText(got), L"b");
+    HOSTSTR again = 0;
+    ASSERT_TRUE(HostArrayGetString(array, &again, 2));
+    EXPECT_EQ(again, got) << "reading twice hands out the element's one string";
+    EXPECT_EQ(HostTestLiveStrings(), live + 1);
     ASSERT_TRUE(HostArrayGetString(array, &got, 0));
-    EXPECT_EQ(zwtest::TakeHostText(got), L"");
+    EXPECT_EQ(zwtest::HostText(got), L"");
     got = 0;
     EXPECT_FALSE(HostArrayGetString(array, &got, 3)) << "outside the bounds";
     EXPECT_EQ(got, 0u);
@@ -65,8 +85,9 @@ TEST(HostArrays, BoundsGrowAndEmpty) {
     EXPECT_EQ(HostArrayGetBounds(array, &lower, &upper), 1);
     EXPECT_EQ(lower, 1);
     ASSERT_TRUE(HostArrayGetString(array, &got, 1));
-    EXPECT_EQ(zwtest::TakeHostText(got), L"") << "element 1 kept its (empty) value";
+    EXPECT_EQ(zwtest::HostText(got), L"") << "element 1 kept its (empty) value";
     EXPECT_TRUE(HostArraySetBounds(array, 0, -1));
+    EXPECT_EQ(HostTestLiveStrings(), live) << "strings handed out go with their elements";
     EXPECT_EQ(HostArrayGetBounds(array, &lower, &upper), 0);
     int dims = 0;
     EXPECT_TRUE(HostArrayGetDimCount(array, &dims));
