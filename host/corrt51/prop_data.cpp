@@ -68,7 +68,7 @@ HOSTAPI BOOL __stdcall HostGetNamedProp(const void* data, DWORD length, LPCWSTR 
         // The string holds the item and one more byte, 0.
         std::vector<std::uint8_t> bytes(found->begin(), found->end());
         bytes.push_back(0);
-        HOSTSTR string = host::NewBytes(bytes.data(), bytes.size());
+        HOSTSTR string = host::ForLibrary(host::NewBytes(bytes.data(), bytes.size()));
         if (!string) return FALSE;
         *item = string;
         return TRUE;

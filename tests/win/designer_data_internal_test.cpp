@@ -251,7 +251,9 @@ TEST(LoadNamedItem, CopiesTheItemBytesIntoTheStream) {
     for (const Case& c : cases) {
         zw::MemoryStream stream(1024);
         int releases = HostTestReleaseCount();
+        int live = HostTestLiveStrings();
         EXPECT_EQ(zw::LoadNamedItem(stream, data, length, c.name), c.result);
+        EXPECT_EQ(HostTestLiveStrings(), live) << "no host string outlives the load";
         EXPECT_EQ(Bytes(stream.Bytes().begin(), stream.Bytes().end()), c.bytes);
         EXPECT_EQ(stream.Position(), c.bytes.size());
         EXPECT_EQ(HostTestReleaseCount(), releases + c.result);
