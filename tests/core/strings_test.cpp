@@ -2,7 +2,8 @@
 // template expansion and the string table.
 #include <gtest/gtest.h>
 
-#include <map>
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,119 +18,72 @@
 #include "util/strings/core/trim.h"
 
 using namespace zw::strings;
+using namespace std::string_literals;
 
 namespace {
 
-// gtest prints char16_t strings poorly; compare through a narrow copy that
-// shows every UTF-16 unit (non-ASCII as \x{...}).
-std::string Show(std::u16string_view s) {
-    std::string out;
-    for (char16_t c : s) {
-        if (c >= 0x20 && c < 0x7F) {
-            out += static_cast<char>(c);
-        } else {
-            char buf[16];
-            std::snprintf(buf, sizeof buf, "\\x{%X}", static_cast<unsigned>(c));
-            out += buf;
-        }
-    }
-    return out;
-}
+using testing::PrintToString;
 
-// A mapping that also folds a few Latin-1 letters, standing in for the
-// system's mapping in tests of non-ASCII text.
-char16_t Latin1Lower(char16_t c) {
-    if ((c >= 0xC0 && c <= 0xDE && c != 0xD7)) return static_cast<char16_t>(c + 0x20);
-    return AsciiLower(c);
-}
-char16_t Latin1Upper(char16_t c) {
-    if ((c >= 0xE0 && c <= 0xFE && c != 0xF7)) return static_cast<char16_t>(c - 0x20);
-    return AsciiUpper(c);
-}
+// Also folds Latin-1 letters, standing in for the system's mapping on non-ASCII text.
+char16_t Latin1Lower(char16_t c) { return c >= 0xC0 && c <= 0xDE && c != 0xD7 ? char16_t(c + 0x20) : AsciiLower(c); }
+char16_t Latin1Upper(char16_t c) { return c >= 0xE0 && c <= 0xFE && c != 0xF7 ? char16_t(c - 0x20) : AsciiUpper(c); }
 constexpr CaseMapping kLatin1Mapping{&Latin1Upper, &Latin1Lower};
 
-// An array of elements for template tests; out-of-range reads fail like the
-// host's (empty string, 0).
-class FakeArray : public ElementSource {
-public:
-    FakeArray(std::vector<std::u16string> strings, long lower = 0) : strings_(std::move(strings)), lower_(lower) {}
-    FakeArray(std::vector<int> numbers, long lower = 0) : numbers_(std::move(numbers)), lower_(lower) {}
-
-    long Count() override { return static_cast<long>(strings_.empty() ? numbers_.size() : strings_.size()); }
-    long LowerBound() override { return lower_; }
-    // Hands out a view of a scratch copy that the next read overwrites, to
-    // check that the expander keeps its own copy.
-    std::u16string_view String(long index) override {
-        ++stringReads;
-        const long k = index - lower_;
-        scratch_ = k >= 0 && k < static_cast<long>(strings_.size()) ? strings_[k] : u"";
-        return scratch_;
-    }
-    std::int32_t NumberAsInt(long index) override {
-        const long k = index - lower_;
-        return k >= 0 && k < static_cast<long>(numbers_.size()) ? numbers_[k] : 0;
-    }
-
+// Template elements; reads out of range fail like the host's ("" and 0). A
+// string read returns a view of scratch text that the next read overwrites,
+// so the expander must keep its own copy.
+struct FakeArray : ElementSource {
+    std::vector<std::u16string> strings;
+    std::vector<int> numbers;
+    long lower = 0;
     int stringReads = 0;
+    std::u16string scratch;
 
-private:
-    std::vector<std::u16string> strings_;
-    std::vector<int> numbers_;
-    std::u16string scratch_;
-    long lower_;
+    bool Has(long i, size_t size) const { return i >= lower && i - lower < long(size); }
+    long Count() override { return long(std::max(strings.size(), numbers.size())); }
+    long LowerBound() override { return lower; }
+    std::u16string_view String(long i) override {
+        ++stringReads;
+        scratch = Has(i, strings.size()) ? strings[i - lower] : u"";
+        return scratch;
+    }
+    std::int32_t NumberAsInt(long i) override { return Has(i, numbers.size()) ? numbers[i - lower] : 0; }
 };
 
 }  // namespace
 
 TEST(StringsTrim, Cases) {
-    struct Case {
-        std::u16string text, left, right, both;
-    };
-    const Case cases[] = {
+    const struct { std::u16string text, left, right, both; } cases[] = {
         {u"", u"", u"", u""},
         {u"   ", u"", u"", u""},
         {u" a b ", u"a b ", u" a b", u"a b"},
         {u"\t\n\v\f\r x \r\n", u"x \r\n", u"\t\n\v\f\r x", u"x"},
-        {u"abc", u"abc", u"abc", u"abc"},
+        {u"a  b", u"a  b", u"a  b", u"a  b"},
         // Only the six basic whitespace characters count: no-break space,
-        // NUL-adjacent control characters and ideographic space stay.
+        // other control characters and ideographic space stay.
         {u"\u00A0a\u3000", u"\u00A0a\u3000", u"\u00A0a\u3000", u"\u00A0a\u3000"},
         {u"\x1F" u"a\x0E", u"\x1F" u"a\x0E", u"\x1F" u"a\x0E", u"\x1F" u"a\x0E"},
-        {u"a  b", u"a  b", u"a  b", u"a  b"},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Show(LeftTrim(c.text)), Show(c.left)) << Show(c.text);
-        EXPECT_EQ(Show(RightTrim(c.text)), Show(c.right)) << Show(c.text);
-        EXPECT_EQ(Show(Trim(c.text)), Show(c.both)) << Show(c.text);
+    for (const auto& c : cases) {
+        EXPECT_EQ(std::u16string(LeftTrim(c.text)), c.left) << PrintToString(c.text);
+        EXPECT_EQ(std::u16string(RightTrim(c.text)), c.right) << PrintToString(c.text);
+        EXPECT_EQ(std::u16string(Trim(c.text)), c.both) << PrintToString(c.text);
     }
 }
 
 TEST(StringsPad, Cases) {
-    struct Case {
-        std::u16string text;
-        int length;
-        std::u16string expected;
+    const struct { std::u16string text; int length; std::u16string expected; } cases[] = {
+        {u"abc", 5, u"abc  "}, {u"abcdef", 3, u"abc"}, {u"abc", 0, u""},       {u"abc", -4, u""},
+        {u"", 3, u"   "},      {u"abc", 3, u"abc"},    {u"a\tb", 4, u"a\tb "},
     };
-    const Case cases[] = {
-        {u"abc", 5, u"abc  "},   {u"abcdef", 3, u"abc"}, {u"abc", 0, u""}, {u"abc", -4, u""},
-        {u"", 3, u"   "},        {u"abc", 3, u"abc"},    {u"a\tb", 4, u"a\tb "},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Show(Pad(c.text, c.length)), Show(c.expected)) << Show(c.text) << " to " << c.length;
-    }
+    for (const auto& c : cases) EXPECT_EQ(Pad(c.text, c.length), c.expected) << PrintToString(c.text) << c.length;
 }
 
 TEST(StringsProper, Cases) {
-    struct Case {
-        std::u16string text, expected;
-    };
-    const Case cases[] = {
-        {u"HELLO WORLD", u"Hello World"},
-        {u"mary-ann", u"Mary-Ann"},
-        {u"macintosh", u"MacIntosh"},
-        {u"mac donald", u"Mac Donald"},
-        {u"o'neil-smith mcdonald", u"O'Neil-Smith McDonald"},
-        {u"", u""},
+    const struct { std::u16string text, expected; } cases[] = {
+        {u"HELLO WORLD", u"Hello World"}, {u"mary-ann", u"Mary-Ann"}, {u"macintosh", u"MacIntosh"},
+        {u"mac donald", u"Mac Donald"},   {u"o'neil-smith mcdonald", u"O'Neil-Smith McDonald"},
+        {u"", u""},                       {u"   leading", u"   Leading"}, {u"x1 2y", u"X1 2y"},
         // Tabs and line breaks do not start words.
         {u"one\ttwo\nthree", u"One\ttwo\nthree"},
         // Every punctuation separator starts a word and keeps its value.
@@ -140,64 +94,40 @@ TEST(StringsProper, Cases) {
         // Only the first "Mac" and the first "Mc" are treated.
         {u"macbeth macbeth mcx mcy", u"MacBeth Macbeth McX Mcy"},
         // "Mac" at the very end has nothing to upper-case.
-        {u"mac", u"Mac"},
-        {u"mc", u"Mc"},
+        {u"mac", u"Mac"}, {u"mc", u"Mc"},
         // After "Mac" a separator is "upper-cased" (unchanged) and ends nothing.
         {u"mac-arthur", u"Mac-Arthur"},
-        {u"   leading", u"   Leading"},
-        {u"x1 2y", u"X1 2y"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         std::u16string text = c.text;
         ProperCase(text, kAsciiCaseMapping);
-        EXPECT_EQ(Show(text), Show(c.expected)) << Show(c.text);
+        EXPECT_EQ(text, c.expected);
     }
     // Non-ASCII letters go through the given mapping.
     std::u16string text = u"\u00E9COLE \u00C9T\u00C9";
     ProperCase(text, kLatin1Mapping);
-    EXPECT_EQ(Show(text), Show(u"\u00C9cole \u00C9t\u00E9"));
+    EXPECT_EQ(text, u"\u00C9cole \u00C9t\u00E9");
 }
 
 TEST(StringsScanReverse, Cases) {
-    struct Case {
-        std::u16string text;
-        int start;
-        std::u16string find;
-        int expected;
-    };
-    const std::u16string pair = u"\U0001F600";  // a surrogate pair
-    const Case cases[] = {
-        {u"abcabc", -1, u"BC", 4},
-        {u"abcabc", 3, u"BC", 1},
-        {u"abcabc", 6, u"BC", -1},
-        {u"abcabc", 5, u"bc", 4},
-        {u"abcabc", 4, u"bc", 4},
-        {u"abcabc", 0, u"bc", -1},
-        {u"abcabc", -2, u"bc", -1},
-        {u"abcabc", -1, u"ABCABC", 0},
-        {u"abcabc", -1, u"abcabcx", -1},
-        {u"abcabc", -1, u"x", -1},
-        {u"abcabc", -1, u"", 5},
-        {u"abcabc", 2, u"", 2},
-        {u"", -1, u"", -1},
-        {u"", 0, u"a", -1},
-        {u"aaaa", -1, u"aa", 2},
-        {u"aaaa", 1, u"aa", 1},
-        {u"aaaa", 0, u"aa", 0},
-        {u"aabaabaab", -1, u"AABAA", 3},
-        {u"x" + pair + u"y", -1, u"y", 3},
-        {u"x" + pair + u"y", -1, u"x", 0},
-        // The low half of a pair below the start is stepped over...
-        {u"x" + pair + u"y", 3, pair.substr(1) + u"y", -1},
-        // ...but is a candidate when it is the start itself.
-        {u"x" + pair + u"y", 2, pair.substr(1) + u"y", 2},
-        {u"x" + pair + u"y", -1, pair, 1},
+    const std::u16string pair = u"\U0001F600", lowHalfY = pair.substr(1) + u"y", xPairY = u"x" + pair + u"y";
+    const struct { std::u16string text; int start; std::u16string find; int expected; } cases[] = {
+        {u"abcabc", -1, u"BC", 4},  {u"abcabc", 3, u"BC", 1},          {u"abcabc", 6, u"BC", -1},
+        {u"abcabc", 5, u"bc", 4},   {u"abcabc", 4, u"bc", 4},          {u"abcabc", 0, u"bc", -1},
+        {u"abcabc", -2, u"bc", -1}, {u"abcabc", -1, u"ABCABC", 0},     {u"abcabc", -1, u"abcabcx", -1},
+        {u"abcabc", -1, u"x", -1},  {u"abcabc", -1, u"", 5},           {u"abcabc", 2, u"", 2},
+        {u"", -1, u"", -1},         {u"", 0, u"a", -1},                {u"aabaabaab", -1, u"AABAA", 3},
+        {u"aaaa", -1, u"aa", 2},    {u"aaaa", 1, u"aa", 1},            {u"aaaa", 0, u"aa", 0},
+        {xPairY, -1, u"y", 3},      {xPairY, -1, u"x", 0},             {xPairY, -1, pair, 1},
+        // The low half of a surrogate pair below the start is stepped over, but
+        // is a candidate when it is the start itself.
+        {xPairY, 3, lowHalfY, -1},  {xPairY, 2, lowHalfY, 2},
         // Lone surrogates are ordinary characters.
-        {std::u16string(u"a") + char16_t(0xDC00) + u"b", -1, std::u16string(1, char16_t(0xDC00)), 1},
+        {u"a\xDC00" u"b"s, -1, u"\xDC00"s, 1},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(ScanReverse(c.text, c.start, c.find, &AsciiLower), c.expected)
-            << Show(c.text) << " from " << c.start << " for " << Show(c.find);
+            << PrintToString(c.text) << " from " << c.start << " for " << PrintToString(c.find);
     }
     // Non-ASCII characters are compared through the given lower-casing.
     EXPECT_EQ(ScanReverse(u"\u00E9t\u00E9 \u00C9T\u00C9", -1, u"\u00E9t", &Latin1Lower), 4);
@@ -205,25 +135,18 @@ TEST(StringsScanReverse, Cases) {
 }
 
 TEST(StringsScanReverse, LongPeriodicTextMatchesNaiveSearch) {
-    // A text full of partial matches: compare with a direct search at every
-    // start position.
+    // A text full of partial matches, against a direct search from many starts.
     std::u16string text;
     for (int i = 0; i < 300; ++i) text += (i % 7 == 6) ? u"aab" : u"aaa";
-    const std::u16string finds[] = {u"aab", u"AAAB", u"aaaaaab", u"baa", u"abaa"};
-    for (const std::u16string& find : finds) {
-        for (int start = -1; start < static_cast<int>(text.size()); start += 37) {
-            int expected = -1;
-            const int from = start == -1 ? static_cast<int>(text.size()) - 1 : start;
-            for (int p = from; p >= 0; --p) {
-                if (p + find.size() > text.size()) continue;
-                bool same = true;
-                for (size_t k = 0; k < find.size() && same; ++k) same = AsciiLower(text[p + k]) == AsciiLower(find[k]);
-                if (same) {
-                    expected = p;
-                    break;
-                }
+    const auto same = [](char16_t a, char16_t b) { return AsciiLower(a) == AsciiLower(b); };
+    for (const std::u16string find : {u"aab", u"AAAB", u"aaaaaab", u"baa", u"abaa"}) {
+        for (int start = -1; start < int(text.size()); start += 37) {
+            int expected = start == -1 ? int(text.size()) - 1 : start;
+            while (expected >= 0 && !(expected + find.size() <= text.size() &&
+                                      std::equal(find.begin(), find.end(), text.begin() + expected, same))) {
+                --expected;
             }
-            EXPECT_EQ(ScanReverse(text, start, find, &AsciiLower), expected) << Show(find) << " from " << start;
+            EXPECT_EQ(ScanReverse(text, start, find, &AsciiLower), expected) << PrintToString(find) << start;
         }
     }
 }
@@ -236,141 +159,101 @@ TEST(StringsFinder, AgreesWithStdFind) {
             const SubstringFinder finder(pattern);
             for (size_t from = 0; from <= text.size() + 1; ++from) {
                 EXPECT_EQ(finder.Find(text, from), text.find(pattern, from))
-                    << Show(text) << " / " << Show(pattern) << " from " << from;
+                    << PrintToString(text) << PrintToString(pattern) << from;
             }
         }
     }
 }
 
 TEST(StringsSubstitute, Cases) {
-    struct Case {
-        std::u16string text, find, replacement, expected;
+    const struct { std::u16string text, find, replacement, expected; } cases[] = {
+        {u"aaa", u"aa", u"b", u"ba"},         {u"aaa", u"", u"b", u"aaa"},
+        {u"", u"a", u"b", u""},               {u"abc", u"abc", u"", u""},
+        {u"aaaa", u"aa", u"a", u"aa"},        {u"xaabaab", u"aab", u"-", u"x--"},
+        {u"abc", u"abcd", u"x", u"abc"},      {u"one two two", u"two", u"2", u"one 2 2"},
+        {u"abcabc", u"b", u"bb", u"abbcabbc"},  // the replacement is not searched again
+        {u"abcabc", u"B", u"x", u"abcabc"},     // case-sensitive
     };
-    const Case cases[] = {
-        {u"aaa", u"aa", u"b", u"ba"},
-        {u"aaa", u"", u"b", u"aaa"},
-        {u"", u"a", u"b", u""},
-        {u"abc", u"abc", u"", u""},
-        {u"abcabc", u"b", u"bb", u"abbcabbc"},   // the replacement is not searched again
-        {u"abcabc", u"B", u"x", u"abcabc"},      // case-sensitive
-        {u"one two two", u"two", u"2", u"one 2 2"},
-        {u"aaaa", u"aa", u"a", u"aa"},
-        {u"xaabaab", u"aab", u"-", u"x--"},
-        {u"abc", u"abcd", u"x", u"abc"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Show(Substitute(c.text, c.find, c.replacement)), Show(c.expected))
-            << Show(c.text) << " / " << Show(c.find) << " / " << Show(c.replacement);
+    for (const auto& c : cases) {
+        EXPECT_EQ(Substitute(c.text, c.find, c.replacement), c.expected)
+            << PrintToString(c.text) << PrintToString(c.find) << PrintToString(c.replacement);
     }
 }
 
 TEST(StringsExpand, StringCases) {
-    struct Case {
-        std::u16string templ;
-        std::vector<std::u16string> elements;
-        std::u16string expected;
-    };
-    const Case cases[] = {
+    const struct { std::u16string templ; std::vector<std::u16string> elements; std::u16string expected; } cases[] = {
         {u"Names: {%,s}", {u"a", u"b", u"c"}, u"Names: a,b,c"},
         {u"Item %u: %s", {u"x", u"y"}, u"Item 0: y"},
-        {u"100%%", {}, u"100%"},
-        {u"%%s", {u"a"}, u"%s"},
-        {u"%s-%s-%s", {u"a", u"b"}, u"a-b-%s"},        // counter past the end
-        {u"%s %n %u", {}, u"%s %n %u"},                 // empty array: placeholders as text
-        {u"<{[%s]}>", {}, u"<>"},                       // empty array: no repetitions
-        {u"%,s", {u"a"}, u"%,s"},                        // "%," outside groups is text
-        {u"50% off", {u"a"}, u"50% off"},
-        {u"end%", {u"a"}, u"end%"},
-        {u"{%s}", {u"a", u"b"}, u"ab"},
-        {u"{(%s) }", {u"a", u"b"}, u"(a) (b) "},
+        {u"100%%", {}, u"100%"},          {u"%%s", {u"a"}, u"%s"},
+        {u"%s-%s-%s", {u"a", u"b"}, u"a-b-%s"},  // counter past the end
+        {u"%s %n %u", {}, u"%s %n %u"},           // empty array: placeholders as text
+        {u"<{[%s]}>", {}, u"<>"},                 // empty array: no repetitions
+        {u"%,s", {u"a"}, u"%,s"},                 // "%," outside groups is text
+        {u"50% off", {u"a"}, u"50% off"}, {u"end%", {u"a"}, u"end%"},
+        {u"{%s}", {u"a", u"b"}, u"ab"},   {u"{(%s) }", {u"a", u"b"}, u"(a) (b) "},
         {u"{%,s}", {u"only"}, u"only"},
-        {u"{%s}%s", {u"a", u"b"}, u"aba"},              // groups do not advance the counter
+        {u"{%s}%s", {u"a", u"b"}, u"aba"},  // groups do not advance the counter
         {u"{no placeholder} %s", {u"a"}, u"{no placeholder} a"},
-        {u"{50%} %s", {u"a"}, u"{50%} a"},              // "%" not starting a placeholder
-        {u"{%x%s}", {u"a", u"b"}, u"%xa%xb"},
-        {u"{%%s}", {u"a"}, u"%a"},
-        {u"{%s%}}", {u"a"}, u"a%}"},                    // the suffix ends at the first "}"
-        {u"{%,u:%s;}", {u"p", u"q"}, u"0:%s;,1:%s;"},    // prefix and suffix are plain text
+        {u"{50%} %s", {u"a"}, u"{50%} a"},  // "%" not starting a placeholder
+        {u"{%x%s}", {u"a", u"b"}, u"%xa%xb"}, {u"{%%s}", {u"a"}, u"%a"},
+        {u"{%s%}}", {u"a"}, u"a%}"},                  // the suffix ends at the first "}"
+        {u"{%,u:%s;}", {u"p", u"q"}, u"0:%s;,1:%s;"},  // prefix and suffix are plain text
         // Unterminated groups: the "{" is plain text, the rest is expanded.
-        {u"a {%s", {u"x", u"y"}, u"a {x"},
-        {u"a { b %s", {u"x"}, u"a { b x"},
-        {u"{ {%s", {u"x"}, u"{ {x"},
-        {u"{%s} {", {u"x"}, u"x {"},
-        {u"{", {u"x"}, u"{"},
-        {u"{%", {u"x"}, u"{%"},
-        {u"%", {u"x"}, u"%"},
-        {u"", {u"x"}, u""},
+        {u"a {%s", {u"x", u"y"}, u"a {x"}, {u"a { b %s", {u"x"}, u"a { b x"}, {u"{ {%s", {u"x"}, u"{ {x"},
+        {u"{%s} {", {u"x"}, u"x {"},       {u"{", {u"x"}, u"{"},                 {u"{%", {u"x"}, u"{%"},
+        {u"%", {u"x"}, u"%"},              {u"", {u"x"}, u""},
     };
-    for (const Case& c : cases) {
-        FakeArray array(c.elements);
-        EXPECT_EQ(Show(ExpandTemplate(c.templ, array)), Show(c.expected)) << Show(c.templ);
+    for (const auto& c : cases) {
+        FakeArray array;
+        array.strings = c.elements;
+        EXPECT_EQ(ExpandTemplate(c.templ, array), c.expected) << PrintToString(c.templ);
     }
 }
 
 TEST(StringsExpand, NumberAndIndexCases) {
-    struct Case {
-        std::u16string templ;
-        std::vector<int> elements;
-        long lower;
-        std::u16string expected;
-    };
-    const Case cases[] = {
-        {u"%n+%n=%n", {1, 2, 3}, 0, u"1+2=3"},
-        {u"%n %n", {-2147483647 - 1, 2147483647}, 0, u"-2147483648 2147483647"},
-        {u"{%,n}", {7, -8, 9}, 0, u"7,-8,9"},
+    const struct { std::u16string templ; std::vector<int> elements; long lower; std::u16string expected; } cases[] = {
+        {u"%n+%n=%n", {1, 2, 3}, 0, u"1+2=3"}, {u"%n %n", {-2147483647 - 1, 2147483647}, 0, u"-2147483648 2147483647"},
+        {u"{%,n}", {7, -8, 9}, 0, u"7,-8,9"},  {u"%n %n %n", {10}, 0, u"10 %n %n"}, {u"{%,n}", {}, 0, u""},
         // %u outside groups is the counter from 0; in a group the array index.
-        {u"%u %u", {5, 6}, 3, u"0 1"},
-        {u"{[%u]}", {5, 6}, 3, u"[3][4]"},
-        {u"%n %u %n", {10, 20, 30}, 1, u"10 1 30"},
-        {u"%n %n %n", {10}, 0, u"10 %n %n"},
-        {u"{%,n}", {}, 0, u""},
+        {u"%u %u", {5, 6}, 3, u"0 1"}, {u"{[%u]}", {5, 6}, 3, u"[3][4]"}, {u"%n %u %n", {10, 20, 30}, 1, u"10 1 30"},
     };
-    for (const Case& c : cases) {
-        FakeArray array(c.elements, c.lower);
-        EXPECT_EQ(Show(ExpandTemplate(c.templ, array)), Show(c.expected)) << Show(c.templ);
+    for (const auto& c : cases) {
+        FakeArray array;
+        array.numbers = c.elements;
+        array.lower = c.lower;
+        EXPECT_EQ(ExpandTemplate(c.templ, array), c.expected) << PrintToString(c.templ);
     }
 }
 
 TEST(StringsExpand, ReadsEachWrittenStringOnce) {
-    std::vector<std::u16string> elements;
-    for (int i = 0; i < 1000; ++i) elements.push_back(u"e" + std::u16string(i % 5, u'x'));
-    FakeArray array(elements);
-    const std::u16string result = ExpandTemplate(u"{%,s}|%s", array);
+    FakeArray array;
+    size_t expected = 999 + 1 + 1;  // the commas, the "|" and element 0 ("e") again
+    for (int i = 0; i < 1000; ++i) {
+        array.strings.push_back(u"e" + std::u16string(i % 5, u'x'));
+        expected += array.strings.back().size();
+    }
+    EXPECT_EQ(ExpandTemplate(u"{%,s}|%s", array).size(), expected);
     EXPECT_EQ(array.stringReads, 1001);
-    size_t expected = 1000 - 1 + 1 + elements[0].size();
-    for (const auto& e : elements) expected += e.size();
-    EXPECT_EQ(result.size(), expected);
 }
 
 TEST(StringsTable, Writing) {
-    struct Case {
-        std::u16string text, table;
+    const struct { std::u16string text, table; } cases[] = {
+        {u"a\r\nb", u"a\0b\0\x1A"s},        {u"a\r\n\r\nb", u"a\0\0b\0\x1A"s},
+        {u"a\r\nb\r\n", u"a\0b\0\x1A"s},    // no extra empty line
+        {u"a\rb\nc", u"a\rb\nc\0\x1A"s},    // lone CR and LF stay
+        {u"a\n\r", u"a\n\r\0\x1A"s},        {u"x\r", u"x\r\0\x1A"s},
+        {u"\r\n", u"\0\x1A"s},              {u"", u"\0\x1A"s},
     };
-    using namespace std::string_literals;
-    const Case cases[] = {
-        {u"a\r\nb", u"a\0b\0\x1A"s},
-        {u"a\r\nb\r\n", u"a\0b\0\x1A"s},          // no extra empty line
-        {u"a\r\n\r\nb", u"a\0\0b\0\x1A"s},
-        {u"a\rb\nc", u"a\rb\nc\0\x1A"s},           // lone CR and LF stay
-        {u"a\n\r", u"a\n\r\0\x1A"s},
-        {u"\r\n", u"\0\x1A"s},
-        {u"", u"\0\x1A"s},
-        {u"x\r", u"x\r\0\x1A"s},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         std::u16string table(StringTableCapacity(c.text.size()), u'#');
-        const size_t written = WriteStringTable(c.text, table.data(), table.size());
-        table.resize(written);
-        EXPECT_EQ(Show(table), Show(c.table)) << Show(c.text);
-    }
-    // In place, as the loader does it: the text in the table's own memory.
-    for (const Case& c : cases) {
+        table.resize(WriteStringTable(c.text, table.data(), table.size()));
+        EXPECT_EQ(table, c.table) << PrintToString(c.text);
+        // In place, as the loader does it: the text in the table's own memory.
         std::u16string memory = c.text;
         memory.resize(StringTableCapacity(c.text.size()), u'#');
-        const size_t written =
-            WriteStringTable(std::u16string_view(memory.data(), c.text.size()), memory.data(), memory.size());
-        memory.resize(written);
-        EXPECT_EQ(Show(memory), Show(c.table)) << "in place: " << Show(c.text);
+        const std::u16string_view text(memory.data(), c.text.size());
+        memory.resize(WriteStringTable(text, memory.data(), memory.size()));
+        EXPECT_EQ(memory, c.table) << "in place: " << PrintToString(c.text);
     }
     // A too small buffer is never overrun.
     char16_t small[3] = {u'#', u'#', u'#'};
@@ -379,31 +262,15 @@ TEST(StringsTable, Writing) {
 }
 
 TEST(StringsTable, Finding) {
-    using namespace std::string_literals;
     const std::u16string table = u"colour=red\0size=big\0\0our line\0\x1A" u"after=end\0"s;
-    struct Case {
-        std::u16string key;
-        bool found;
-        std::u16string expected;
+    const struct { std::u16string key; std::optional<std::u16string_view> expected; } cases[] = {
+        {u"our", u"our=red"}, {u"size", u"size=big"}, {u"=big", u"=big"}, {u"line", u"line"}, {u"", u"colour=red"},
+        {u"Size", std::nullopt},        // case-sensitive
+        {u"after", std::nullopt},       // beyond the end marker
+        {u"red\0size"s, std::nullopt},  // never across a line end
     };
-    const Case cases[] = {
-        {u"our", true, u"our=red"},
-        {u"size", true, u"size=big"},
-        {u"=big", true, u"=big"},
-        {u"Size", false, u""},        // case-sensitive
-        {u"line", true, u"line"},
-        {u"after", false, u""},       // beyond the end marker
-        {u"red\0size"s, false, u""},  // never across a line end
-        {u"", true, u"colour=red"},
-    };
-    for (const Case& c : cases) {
-        const auto found = FindInStringTable(table, c.key);
-        ASSERT_EQ(found.has_value(), c.found) << Show(c.key);
-        if (found) {
-            EXPECT_EQ(Show(*found), Show(c.expected)) << Show(c.key);
-        }
-    }
+    for (const auto& c : cases) EXPECT_EQ(FindInStringTable(table, c.key), c.expected) << PrintToString(c.key);
     // A table without its marker ends at the end of its memory.
-    EXPECT_FALSE(FindInStringTable(u"abc\0def"s, u"xyz").has_value());
-    EXPECT_EQ(Show(*FindInStringTable(u"abc\0def"s, u"ef")), "ef");
+    EXPECT_EQ(FindInStringTable(u"abc\0def"s, u"xyz"), std::nullopt);
+    EXPECT_EQ(FindInStringTable(u"abc\0def"s, u"ef"), u"ef");
 }
