@@ -1,15 +1,10 @@
 // A plain driver for the fuzz targets (tests/fuzz/*_fuzz.cpp), so they run
-// without libFuzzer:
-//
-//   archive_fuzz FILE...   runs the target once on each file
-//   archive_fuzz           mutates the target's seeds at random for
-//                          ZW_FUZZ_SECONDS seconds (default 5) or ZW_FUZZ_RUNS
-//                          runs, with generator seed ZW_FUZZ_SEED (default: the
-//                          clock; printed so that a run can be repeated)
-//
-// A target may give seed inputs by defining
-//   extern "C" int ZwFuzzSeed(int index, const uint8_t** data, size_t* size);
-// which fills the index'th seed and returns 1, or returns 0 past the last.
+// without libFuzzer. With files as arguments it runs the target once on each;
+// without, it mutates the target's seeds for ZW_FUZZ_SECONDS seconds (default
+// 5) or ZW_FUZZ_RUNS runs from generator seed ZW_FUZZ_SEED (default: the
+// clock; printed, so that a run can be repeated). A target may give seeds by
+// defining ZwFuzzSeed, which fills the index'th seed and returns 1, or returns
+// 0 past the last.
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
