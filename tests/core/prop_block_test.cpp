@@ -9,12 +9,11 @@ using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-std::span<const std::uint8_t> Span(const Bytes& b) { return {b.data(), b.size()}; }
+const Bytes kNotFound = {0xDE, 0xAD};  // never an item's bytes in these tests
 
 Bytes Found(const Bytes& block, std::u16string_view name) {
-    auto item = host::FindPropItem(Span(block), name);
-    if (!item) return {0xDE, 0xAD};  // never a valid answer in these tests
-    return Bytes(item->begin(), item->end());
+    const auto item = host::FindPropItem(block, name);
+    return item ? Bytes(item->begin(), item->end()) : kNotFound;
 }
 
 }  // namespace
@@ -24,15 +23,12 @@ TEST(PropBlock, LayoutIsNameThenLengthThenBytes) {
     EXPECT_TRUE(items.Block().empty());
     ASSERT_TRUE(items.Set(u"ZW:A", Bytes{1, 2, 3}));
     ASSERT_TRUE(items.Set(u"B", Bytes{}));
-    const Bytes expected = {4, 0, 'Z', 0, 'W', 0, ':', 0, 'A', 0, 3, 0, 0, 0, 1, 2, 3,
-                            1, 0, 'B', 0, 0, 0, 0, 0};
-    EXPECT_EQ(items.Block(), expected);
-
+    EXPECT_EQ(items.Block(), (Bytes{4, 0, 'Z', 0, 'W', 0, ':', 0, 'A', 0, 3, 0, 0, 0, 1, 2, 3,
+                                    1, 0, 'B', 0, 0, 0, 0, 0}));
     // Replacing keeps the item's place; removing drops its entry.
     ASSERT_TRUE(items.Set(u"ZW:A", Bytes{9}));
-    const Bytes replaced = {4, 0, 'Z', 0, 'W', 0, ':', 0, 'A', 0, 1, 0, 0, 0, 9,
-                            1, 0, 'B', 0, 0, 0, 0, 0};
-    EXPECT_EQ(items.Block(), replaced);
+    EXPECT_EQ(items.Block(), (Bytes{4, 0, 'Z', 0, 'W', 0, ':', 0, 'A', 0, 1, 0, 0, 0, 9,
+                                    1, 0, 'B', 0, 0, 0, 0, 0}));
     EXPECT_TRUE(items.Remove(u"ZW:A"));
     EXPECT_FALSE(items.Remove(u"ZW:A"));
     EXPECT_EQ(items.Block(), (Bytes{1, 0, 'B', 0, 0, 0, 0, 0}));
@@ -47,16 +43,14 @@ TEST(PropBlock, FindsItemsByExactName) {
     items.Set(u"ZW:Calendar", Bytes{10, 11});
     items.Set(u"ZW:Cal", Bytes{12});
     items.Set(u"ZW:Empty", Bytes{});
-    const Bytes& block = items.Block();
-    struct Case {
+    const struct {
         std::u16string name;
         Bytes expected;
+    } cases[] = {
+        {u"ZW:Calendar", {10, 11}}, {u"ZW:Cal", {12}},           {u"ZW:Empty", {}},
+        {u"zw:calendar", kNotFound}, {u"ZW:Calendar2", kNotFound}, {u"", kNotFound},
     };
-    const Case cases[] = {
-        {u"ZW:Calendar", {10, 11}}, {u"ZW:Cal", {12}}, {u"ZW:Empty", {}},
-        {u"zw:calendar", {0xDE, 0xAD}}, {u"ZW:Calendar2", {0xDE, 0xAD}}, {u"", {0xDE, 0xAD}},
-    };
-    for (const Case& c : cases) EXPECT_EQ(Found(block, c.name), c.expected) << std::string(c.name.begin(), c.name.end());
+    for (const auto& c : cases) EXPECT_EQ(Found(items.Block(), c.name), c.expected) << c.name.size();
 }
 
 TEST(PropBlock, CutOrCorruptBlocksAreReadOnlyAsFarAsWhole) {
@@ -66,19 +60,15 @@ TEST(PropBlock, CutOrCorruptBlocksAreReadOnlyAsFarAsWhole) {
     const Bytes block = items.Block();
     const std::size_t firstEnd = 2 + 10 + 4 + 1;
     for (std::size_t cut = 0; cut < block.size(); ++cut) {
-        Bytes part(block.begin(), block.begin() + cut);
-        bool firstWhole = cut >= firstEnd;
-        EXPECT_EQ(Found(part, u"first"), firstWhole ? Bytes{1} : (Bytes{0xDE, 0xAD})) << cut;
-        EXPECT_EQ(Found(part, u"second"), (Bytes{0xDE, 0xAD})) << cut;
+        const Bytes part(block.begin(), block.begin() + cut);
+        EXPECT_EQ(Found(part, u"first"), cut >= firstEnd ? Bytes{1} : kNotFound) << cut;
+        EXPECT_EQ(Found(part, u"second"), kNotFound) << cut;
     }
     // Lengths that claim more than the block holds.
-    Bytes hugeName = block;
-    hugeName[0] = 0xFF;
-    hugeName[1] = 0xFF;
-    EXPECT_EQ(Found(hugeName, u"first"), (Bytes{0xDE, 0xAD}));
-    Bytes hugeItem = block;
-    hugeItem[12] = 0xFF;
-    hugeItem[15] = 0xFF;
-    EXPECT_EQ(Found(hugeItem, u"second"), (Bytes{0xDE, 0xAD}));
-    EXPECT_EQ(Found(hugeItem, u"first"), (Bytes{0xDE, 0xAD}));
+    Bytes hugeName = block, hugeItem = block;
+    hugeName[0] = hugeName[1] = 0xFF;
+    hugeItem[12] = hugeItem[15] = 0xFF;
+    EXPECT_EQ(Found(hugeName, u"first"), kNotFound);
+    EXPECT_EQ(Found(hugeItem, u"second"), kNotFound);
+    EXPECT_EQ(Found(hugeItem, u"first"), kNotFound);
 }
