@@ -39,12 +39,10 @@ int Append(const std::wstring& pattern, const std::wstring& destination) {
     if (const int failure = DriveFreeBytes(destination, freeBytes, clusterBytes)) return failure;
     if (TotalSize(matches) > freeBytes) return kDiskFull;
 
-    int appended = 0;
-    for (const FileMatch& match : matches) {
+    return HandleEach(matches, [&](const FileMatch& match) {
         if (const int failure = AppendOne(match, destination)) return failure;
-        ++appended;
-    }
-    return appended;
+        return 0;
+    });
 }
 
 }  // namespace

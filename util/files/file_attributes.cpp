@@ -26,17 +26,15 @@ constexpr DWORD kSettable = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FI
 int SetAttribute(const std::wstring& pattern, DWORD mask, bool set) {
     std::vector<FileMatch> matches;
     if (const int failure = FindMatches(pattern, true, matches)) return failure;
-    int changed = 0;
-    for (const FileMatch& match : matches) {
+    return HandleEach(matches, [&](const FileMatch& match) {
         const DWORD current = GetFileAttributesW(match.path.c_str());
         if (current == INVALID_FILE_ATTRIBUTES) return NegatedLastError();
         DWORD wanted = (set ? current | mask : current & ~mask) & kSettable;
         // 0 would mean "leave unchanged" to SetFileAttributesW.
         if (wanted == 0) wanted = FILE_ATTRIBUTE_NORMAL;
         if (!SetFileAttributesW(match.path.c_str(), wanted)) return NegatedLastError();
-        ++changed;
-    }
-    return changed;
+        return 0;
+    });
 }
 
 }  // namespace

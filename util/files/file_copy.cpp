@@ -50,14 +50,12 @@ int Copy(const std::wstring& pattern, const std::wstring& destinationText) {
     if (const int failure = FindMatches(pattern, false, matches)) return failure;
 
     FreeSpaceGauge freeSpace(destination.directory);
-    int copied = 0;
-    for (const FileMatch& match : matches) {
+    return HandleEach(matches, [&](const FileMatch& match) {
         if (const int failure = freeSpace.Take(SizeOf(match))) return failure;
         const std::wstring target = TargetPath(destination, match.data.cFileName);
         if (const int failure = CopyOne(match, target)) return failure;
-        ++copied;
-    }
-    return copied;
+        return 0;
+    });
 }
 
 }  // namespace

@@ -35,16 +35,14 @@ int SetDateTime(const std::wstring& pattern, const HostDate& date) {
     if (!HostDateToFileTime(date, time)) return kInvalidParameter;
     std::vector<FileMatch> matches;
     if (const int failure = FindMatches(pattern, false, matches)) return failure;
-    int changed = 0;
-    for (const FileMatch& match : matches) {
+    return HandleEach(matches, [&](const FileMatch& match) {
         FileHandle file(CreateFileW(match.path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.Valid()) return NegatedLastError();
         if (!SetFileTime(file.Get(), &time, &time, &time)) return NegatedLastError();
         if (!file.Close()) return NegatedLastError();
-        ++changed;
-    }
-    return changed;
+        return 0;
+    });
 }
 
 }  // namespace

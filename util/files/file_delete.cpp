@@ -14,12 +14,10 @@ namespace {
 int Delete(const std::wstring& pattern) {
     std::vector<FileMatch> matches;
     if (const int failure = FindMatches(pattern, false, matches)) return failure;
-    int deleted = 0;
-    for (const FileMatch& match : matches) {
+    return HandleEach(matches, [&](const FileMatch& match) {
         if (!DeleteFileW(match.path.c_str())) return NegatedLastError();
-        ++deleted;
-    }
-    return deleted;
+        return 0;
+    });
 }
 
 }  // namespace

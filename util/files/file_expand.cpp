@@ -42,13 +42,11 @@ int Expand(const std::wstring& pattern, const std::wstring& destinationText) {
     std::vector<FileMatch> matches;
     if (const int failure = FindMatches(pattern, false, matches)) return failure;
 
-    int expanded = 0;
-    for (const FileMatch& match : matches) {
+    return HandleEach(matches, [&](const FileMatch& match) {
         if (const int failure = ExpandOne(match.path, TargetPath(destination, match.data.cFileName)))
             return failure;
-        ++expanded;
-    }
-    return expanded;
+        return 0;
+    });
 }
 
 }  // namespace

@@ -21,6 +21,19 @@ struct FileMatch {
 // negated error of FindFirstFileW (no match at all: -2).
 int FindMatches(const std::wstring& pattern, bool includeDirectories, std::vector<FileMatch>& matches);
 
+// Runs `step` on each match in order. A step returns 0, or a negated error
+// that ends the operation at once; otherwise the result is the number of
+// matches handled.
+template <typename Step>
+int HandleEach(const std::vector<FileMatch>& matches, Step step) {
+    int handled = 0;
+    for (const FileMatch& match : matches) {
+        if (const int failure = step(match)) return failure;
+        ++handled;
+    }
+    return handled;
+}
+
 // Size of one match, and the sum of the sizes of all, in bytes.
 ULONGLONG SizeOf(const FileMatch& match);
 ULONGLONG TotalSize(const std::vector<FileMatch>& matches);

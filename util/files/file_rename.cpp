@@ -18,13 +18,11 @@ int Rename(const std::wstring& pattern, const std::wstring& destinationText) {
     std::vector<FileMatch> matches;
     if (const int failure = FindMatches(pattern, false, matches)) return failure;
 
-    int moved = 0;
-    for (const FileMatch& match : matches) {
+    return HandleEach(matches, [&](const FileMatch& match) {
         const std::wstring target = TargetPath(destination, match.data.cFileName);
         if (!MoveFileW(match.path.c_str(), target.c_str())) return NegatedLastError();
-        ++moved;
-    }
-    return moved;
+        return 0;
+    });
 }
 
 }  // namespace
