@@ -21,6 +21,7 @@ struct NoCaseLess {
 class CZWDLL {
 public:
     explicit CZWDLL(const wchar_t* appName) : appName_(appName) {}
+    const wchar_t* AppName() const { return appName_; }
     virtual ~CZWDLL() = default;
     virtual bool InitInstance(HINSTANCE instance);
     virtual void ExitInstance();
@@ -72,6 +73,7 @@ void CZWDLL::ExitInstance() {
 }  // namespace
 
 HINSTANCE ModuleInstance() { return theApp.instance; }
+const wchar_t* AppName() { return theApp.AppName(); }
 SIZE LargeIconSize() { return theApp.largeIcon; }
 SIZE SmallIconSize() { return theApp.smallIcon; }
 

@@ -10,6 +10,10 @@ namespace zw {
 // The library's module instance: owner of its dialogs and source of its resources.
 HINSTANCE ModuleInstance();
 
+// The application name, "Zelkova Widgets Library": the caption of the
+// library's message boxes.
+const wchar_t* AppName();
+
 // Large icon size (SM_CXICON by SM_CYICON) and the small size, fixed at 16 by 16.
 SIZE LargeIconSize();
 SIZE SmallIconSize();

@@ -21,7 +21,7 @@ void DebugLine(const wchar_t* functionName, const std::wstring& text) {
     params.hwndOwner = GetActiveWindow();
     params.hInstance = ModuleInstance();
     params.lpszText = text.c_str();
-    params.lpszCaption = L"Zelkova Widgets";
+    params.lpszCaption = AppName();
     params.dwStyle = MB_OK | MB_ICONHAND;
     params.dwContextHelpId = messageId;
     MessageBoxIndirectW(&params);

@@ -36,6 +36,7 @@ TEST(CallFrame, NullInstanceShowsMessage48OnceAndWritesOneDebugLine) {
     ASSERT_EQ(watcher.Seen().size(), 1u);
     const zwtest::SeenDialog& box = watcher.Seen()[0];
     EXPECT_EQ(box.text, kMessage48);
+    EXPECT_EQ(box.caption, L"Zelkova Widgets Library");
     EXPECT_EQ(box.icon, LoadIconW(nullptr, IDI_HAND)) << "the stop icon";
     EXPECT_EQ(box.helpContext, 48u);
     ASSERT_EQ(debug.Lines().size(), 1u);
