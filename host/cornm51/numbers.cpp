@@ -48,7 +48,12 @@ BOOL Fail(HostValue* out) {
 
 }  // namespace
 
-extern "C" BOOL __stdcall HostNumAddNum(const HostValue* a, const HostValue* b, HostValue* out) {
+namespace {
+
+// The shared part of the two-operand operations: a null operand makes a null
+// result (TRUE), a missing or invalid one fails, and `combine` decides the rest.
+template <typename Combine>
+BOOL Binary(const HostValue* a, const HostValue* b, HostValue* out, Combine combine) {
     if (!out) return FALSE;
     if (!a || !b) return Fail(out);
     const Operand x = Classify(*a), y = Classify(*b);
@@ -57,25 +62,27 @@ extern "C" BOOL __stdcall HostNumAddNum(const HostValue* a, const HostValue* b, 
         *out = host::NullValue();
         return TRUE;
     }
-    if (x.kind == Operand::Number && y.kind == Operand::Number) return StoreNumber(x.number + y.number, out);
-    if (x.kind == Operand::Date && y.kind == Operand::Number) return StoreDate(host::AddDays(x.date, y.number), out);
-    if (x.kind == Operand::Number && y.kind == Operand::Date) return StoreDate(host::AddDays(y.date, x.number), out);
-    return Fail(out);
+    return combine(x, y);
+}
+
+}  // namespace
+
+extern "C" BOOL __stdcall HostNumAddNum(const HostValue* a, const HostValue* b, HostValue* out) {
+    return Binary(a, b, out, [out](const Operand& x, const Operand& y) {
+        if (x.kind == Operand::Number && y.kind == Operand::Number) return StoreNumber(x.number + y.number, out);
+        if (x.kind == Operand::Date && y.kind == Operand::Number) return StoreDate(host::AddDays(x.date, y.number), out);
+        if (x.kind == Operand::Number && y.kind == Operand::Date) return StoreDate(host::AddDays(y.date, x.number), out);
+        return Fail(out);
+    });
 }
 
 extern "C" BOOL __stdcall HostNumSubtract(const HostValue* a, const HostValue* b, HostValue* out) {
-    if (!out) return FALSE;
-    if (!a || !b) return Fail(out);
-    const Operand x = Classify(*a), y = Classify(*b);
-    if (x.kind == Operand::Invalid || y.kind == Operand::Invalid) return Fail(out);
-    if (x.kind == Operand::Null || y.kind == Operand::Null) {
-        *out = host::NullValue();
-        return TRUE;
-    }
-    if (x.kind == Operand::Number && y.kind == Operand::Number) return StoreNumber(x.number - y.number, out);
-    if (x.kind == Operand::Date && y.kind == Operand::Date) return StoreNumber(host::DaysBetween(x.date, y.date), out);
-    if (x.kind == Operand::Date && y.kind == Operand::Number) return StoreDate(host::AddDays(x.date, -y.number), out);
-    return Fail(out);
+    return Binary(a, b, out, [out](const Operand& x, const Operand& y) {
+        if (x.kind == Operand::Number && y.kind == Operand::Number) return StoreNumber(x.number - y.number, out);
+        if (x.kind == Operand::Date && y.kind == Operand::Date) return StoreNumber(host::DaysBetween(x.date, y.date), out);
+        if (x.kind == Operand::Date && y.kind == Operand::Number) return StoreDate(host::AddDays(x.date, -y.number), out);
+        return Fail(out);
+    });
 }
 
 extern "C" BOOL __stdcall HostNumAdd(const HostValue* a, double days, HostValue* out) {

@@ -56,6 +56,20 @@ bool IsStream(FILE* file) {
 bool CanRead(FILE* file) { return file->_flag & (_IOREAD | _IORW); }
 bool CanWrite(FILE* file) { return file->_flag & (_IOWRT | _IORW); }
 
+// Whether a stream operation may go on: a live stream, valid other arguments,
+// and a stream open in the operation's direction. Sets the last error when not.
+bool Ready(FILE* file, bool argumentsValid, bool (*direction)(FILE*)) {
+    if (!IsStream(file) || !argumentsValid) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return false;
+    }
+    if (!direction(file)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 extern "C" int __stdcall HostFileOpen(FILE** file, LPCWSTR name, DWORD flags) {
@@ -97,14 +111,7 @@ extern "C" BOOL __stdcall HostFileClose(FILE* file) {
 }
 
 extern "C" int __stdcall HostFileRead(FILE* file, void* buffer, DWORD count) {
-    if (!IsStream(file) || (!buffer && count)) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return 0;
-    }
-    if (!CanRead(file)) {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return 0;
-    }
+    if (!Ready(file, buffer || !count, CanRead)) return 0;
     _doserrno = 0;
     const size_t read = fread(buffer, 1, count, file);
     if (read < count && ferror(file)) KeepRuntimeError(ERROR_READ_FAULT);
@@ -112,14 +119,7 @@ extern "C" int __stdcall HostFileRead(FILE* file, void* buffer, DWORD count) {
 }
 
 extern "C" BOOL __stdcall HostFileReadLine(FILE* file, HOSTSTR* line, int maxLength) {
-    if (!IsStream(file) || !line || maxLength < 1) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    if (!CanRead(file)) {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return FALSE;
-    }
+    if (!Ready(file, line && maxLength >= 1, CanRead)) return FALSE;
     std::string bytes;
     bool sawAny = false;
     _lock_file(file);
@@ -150,14 +150,7 @@ extern "C" BOOL __stdcall HostFileReadLine(FILE* file, HOSTSTR* line, int maxLen
 }
 
 extern "C" int __stdcall HostFileWrite(FILE* file, const void* buffer, DWORD count) {
-    if (!IsStream(file) || (!buffer && count)) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return 0;
-    }
-    if (!CanWrite(file)) {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return 0;
-    }
+    if (!Ready(file, buffer || !count, CanWrite)) return 0;
     _doserrno = 0;
     const size_t written = fwrite(buffer, 1, count, file);
     if (written < count) KeepRuntimeError(ERROR_WRITE_FAULT);
@@ -165,14 +158,7 @@ extern "C" int __stdcall HostFileWrite(FILE* file, const void* buffer, DWORD cou
 }
 
 extern "C" BOOL __stdcall HostFileWriteLine(FILE* file, LPCWSTR text) {
-    if (!IsStream(file) || !text) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    if (!CanWrite(file)) {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return FALSE;
-    }
+    if (!Ready(file, text != nullptr, CanWrite)) return FALSE;
     const int length = lstrlenW(text);
     std::string bytes;
     if (length) {
