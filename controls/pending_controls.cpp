@@ -18,7 +18,6 @@ Control* NewPending() { return new (std::nothrow) PendingControl; }
 
 Control* NewCalendarControl() { return NewPending(); }
 Control* NewCalendarDropDownControl() { return NewPending(); }
-Control* NewPaletteControl() { return NewPending(); }
 Control* NewPaletteDropDownControl() { return NewPending(); }
 Control* NewSplitterControl() { return NewPending(); }
 Control* NewListViewControl() { return NewPending(); }

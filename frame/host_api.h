@@ -121,6 +121,12 @@ HOSTAPI BOOL __stdcall HostArrayGetString(HARRAY array, HOSTSTR* value, LONG ind
 HOSTAPI BOOL __stdcall HostArrayGetNumber(HARRAY array, HostNumber* value, LONG index); // 2002
 HOSTAPI BOOL __stdcall HostArrayGetBool(HARRAY array, BOOL* value, LONG index);         // 2003
 HOSTAPI BOOL __stdcall HostArrayGetDateTime(HARRAY array, HostDate* value, LONG index); // 2004
+// The upper bound of dimension 1 (the only one); an empty array answers its
+// lower bound less one. Other dimensions and bad handles fail (0).
+HOSTAPI BOOL __stdcall HostArrayGetUpperBound(HARRAY array, int dimension, LONG* upper);   // 641
+// Sets the upper bound of dimension 1, keeping the lower bound and the
+// elements that stay inside; below the lower bound empties the array.
+HOSTAPI BOOL __stdcall HostArraySetUpperBound(HARRAY array, int dimension, LONG upper);    // 639
 // Writing past the upper bound grows the array; a string is copied in.
 HOSTAPI BOOL __stdcall HostArrayPutHandle(HARRAY array, DWORD value, LONG index);              // 2005
 HOSTAPI BOOL __stdcall HostArrayPutString(HARRAY array, HOSTSTR value, LONG index);               // 2006

@@ -104,6 +104,111 @@ ZWAPI int __stdcall ZelFileGetType(LPCWSTR name);
 ZWAPI ZW_HSTR __stdcall ZelFileFind(LPCWSTR name);
 ZWAPI ZW_HSTR __stdcall ZelFileCreateTemp(LPCWSTR prefix);
 
+/* ---- Colour palette ----------------------------------------------------------- */
+/* A palette is addressed by the instance it announced with ZWM_ControlCreate
+ * when its window ("cColorPalette") was created. Every function reports a
+ * null instance in a message box and returns its failure value; any other
+ * failure is written as one debug line and returns the failure value.
+ * Colour areas: 0 palette colours, 1 recently used (MRU) colours. Focus areas:
+ * 0 palette colours, 1 menu lines, 2 MRU colours. Colours are COLORREFs
+ * (0x00BBGGRR). Menu functions act on the application's lines only, never on
+ * the built-in "Other Color..." line that follows them.
+ * Notifications: WM_COMMAND posted to the owner with code 1 (focus item set),
+ * 2 (focus lost) or 8 (drop-down mode: close requested); message 0x2006 posted
+ * to the palette's own window after a completed click (wParam area, lParam
+ * index). */
+#define ZW_PAL_STYLE_AUTOSIZE      1 /* the window takes the laid-out size */
+#define ZW_PAL_STYLE_DROPDOWN      2 /* the palette is a drop-down's pop-up */
+#define ZW_PAL_STYLE_OTHERCOLOR    4 /* the "Other Color..." line is shown */
+#define ZW_PAL_STYLE_SHOWSELECTION 8 /* the selection frame shows without the focus */
+
+/* Colour of a role (0..11).
+ * palette: the instance; role: 0 grid background, 1 client background,
+ * 2 menu background, 3-6 sunken-frame edges, 7 disabled text, 8 text,
+ * 9 and 10 selection frame, 11 stored only.
+ * Returns the role's colour; -1 for a role outside 0..11 or on failure. */
+ZWAPI int __stdcall ZelPalColorGet(void* palette, int role);
+/* Sets the colour of a role and repaints what it colours.
+ * palette: the instance; role: 0..11; color: the new colour.
+ * Returns the role's previous colour; -1 for a bad role or on failure. */
+ZWAPI int __stdcall ZelPalColorSet(void* palette, int role, COLORREF color);
+/* Replaces the palette colour at min(index, count), or appends it.
+ * palette: the instance; index: 0-based, negative changes nothing; color: the colour.
+ * Returns the colour replaced, or -1 when none was (append, negative index, failure). */
+ZWAPI int __stdcall ZelPalColorMainSet(void* palette, int index, COLORREF color);
+/* Replaces all palette colours with the numbers of a host array.
+ * palette: the instance; colors: host number array read at indexes 0..upper bound.
+ * Returns the number of elements read (upper bound + 1); -1 on failure (bad array). */
+ZWAPI int __stdcall ZelPalColorMainSetAll(void* palette, ZW_HARRAY colors);
+/* One palette or MRU colour.
+ * palette: the instance; area: 0 palette, 1 MRU; index: 0-based.
+ * Returns the colour; -1 when there is no such entry or area, or on failure. */
+ZWAPI int __stdcall ZelPalColorPaletteGet(void* palette, int area, int index);
+/* All colours of an area into a host number array (indexes 0..count-1).
+ * palette: the instance; area: 0 palette, 1 MRU; colors: host number array.
+ * Returns the number of colours written (0 leaves the array untouched); -1 for
+ * a bad area or on failure. */
+ZWAPI int __stdcall ZelPalColorPaletteGetAll(void* palette, int area, ZW_HARRAY colors);
+/* The focus item.
+ * palette: the instance; area, index: receive the focus area and index.
+ * Returns 1; 0 on failure (null pointers included). */
+ZWAPI BOOL __stdcall ZelPalFocusGet(void* palette, int* area, int* index);
+/* Moves the focus item, repainting at once and notifying code 1.
+ * palette: the instance; area: 0..2, or -1 for the current area; index: 0-based.
+ * An entry that does not exist changes nothing. Returns 1; 0 on failure. */
+ZWAPI BOOL __stdcall ZelPalFocusSet(void* palette, int area, int index);
+/* Appends a menu line.
+ * palette: the instance; text: the line (null reads as ""); id: its command number.
+ * Returns the new line's index; -1 on failure. */
+ZWAPI int __stdcall ZelPalMenuAdd(void* palette, LPCWSTR text, WORD id);
+/* Removes every application menu line.
+ * palette: the instance. Returns 1; 0 on failure. */
+ZWAPI BOOL __stdcall ZelPalMenuClear(void* palette);
+/* One menu line.
+ * palette: the instance; index: 0-based; text: host string that receives the
+ * text (0 makes a new one the caller owns); id: receives the line's id.
+ * Returns 1; 0 when there is no such line or on failure. */
+ZWAPI BOOL __stdcall ZelPalMenuGet(void* palette, int index, ZW_HSTR* text, WORD* id);
+/* All menu lines into a host string array and a host number array.
+ * palette: the instance; texts, ids: filled at indexes 0..count-1.
+ * Returns the number of application lines (0 leaves the arrays untouched); -1 on failure. */
+ZWAPI int __stdcall ZelPalMenuGetAll(void* palette, ZW_HARRAY texts, ZW_HARRAY ids);
+/* Inserts a menu line at min(index, count).
+ * palette: the instance; index: 0-based, negative changes nothing; text (null
+ * reads as ""), id: the line. Returns 1; 0 on failure. */
+ZWAPI BOOL __stdcall ZelPalMenuInsert(void* palette, int index, LPCWSTR text, WORD id);
+/* Removes a menu line.
+ * palette: the instance; index: 0-based.
+ * Returns 1; 0 when the index is out of range or on failure. */
+ZWAPI BOOL __stdcall ZelPalMenuRemove(void* palette, int index);
+/* Replaces the menu line at min(index, count), or appends it.
+ * palette: the instance; index: 0-based, negative changes nothing; text (null
+ * reads as ""), id: the line. Returns 1; 0 on failure. */
+ZWAPI BOOL __stdcall ZelPalMenuSet(void* palette, int index, LPCWSTR text, WORD id);
+/* Replaces all menu lines with the elements of two host arrays.
+ * palette: the instance; texts: host string array; ids: host number array
+ * with the same upper bound. Returns the number of lines assigned; -1 when
+ * the upper bounds differ or on failure (nothing changed). */
+ZWAPI int __stdcall ZelPalMenuSetAll(void* palette, ZW_HARRAY texts, ZW_HARRAY ids);
+/* Empties the MRU colours (a focus there moves to the first palette colour).
+ * palette: the instance. Returns 1; 0 on failure. */
+ZWAPI BOOL __stdcall ZelPalMRUClear(void* palette);
+/* The largest number of MRU colours kept.
+ * palette: the instance. Returns the maximum; -1 on failure. */
+ZWAPI int __stdcall ZelPalMRUMaxGet(void* palette);
+/* Sets the largest number of MRU colours kept, dropping the oldest beyond it.
+ * palette: the instance; maximum: clamped to 0..255.
+ * Returns the previous maximum; -1 on failure. */
+ZWAPI int __stdcall ZelPalMRUMaxSet(void* palette, int maximum);
+/* The style bits (ZW_PAL_STYLE_*).
+ * palette: the instance. Returns the bits; 0 on failure. */
+ZWAPI DWORD __stdcall ZelPalStyleGet(void* palette);
+/* Sets or clears style bits. Clearing ZW_PAL_STYLE_OTHERCOLOR removes the
+ * line and empties the MRU colours; setting it puts the line back last.
+ * palette: the instance; mask: the ZW_PAL_STYLE_* bits to change; value: 1 sets
+ * them, 0 clears them. Returns the bits before the change; 0 on failure. */
+ZWAPI DWORD __stdcall ZelPalStyleSet(void* palette, DWORD mask, BOOL value);
+
 #ifdef __cplusplus
 }
 #endif
