@@ -71,8 +71,12 @@ void SPropPalette::Serialize(Archive& ar) {
 }
 
 std::uint32_t SPropPalette::StyleBits() const {
-    return (bAutoSize ? kStyleAutoSize : 0) | (bDropDown ? kStyleDropDown : 0) |
-           (bOtherColor ? kStyleOtherColor : 0) | (bShowSelection ? kStyleShowSelection : 0);
+    std::uint32_t bits = 0;
+    if (bAutoSize) bits |= kStyleAutoSize;
+    if (bDropDown) bits |= kStyleDropDown;
+    if (bOtherColor) bits |= kStyleOtherColor;
+    if (bShowSelection) bits |= kStyleShowSelection;
+    return bits;
 }
 
 }  // namespace zw::palette
