@@ -65,7 +65,7 @@ CColorPalette* CColorPalette::Create(DWORD style, const RECT& rect, HWND parent,
         UnregisterClassW(kInnerClassName, instance);
     if (!GetClassInfoW(instance, kInnerClassName, &existing)) {
         WNDCLASSW wc{};
-        wc.style = CS_BYTEALIGNWINDOW | CS_PARENTDC;
+        wc.style = CS_BYTEALIGNWINDOW | CS_SAVEBITS;  // mostly a pop-up: keep what it covers
         wc.lpfnWndProc = &InnerClassProc;
         wc.hInstance = instance;
         wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);

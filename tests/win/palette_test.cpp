@@ -249,6 +249,15 @@ TEST(Palette, NewPaletteDrawsDefaultsAndRoles) {
     EXPECT_EQ(font.lfHeight, -(8 * GetDeviceCaps(screen, LOGPIXELSY) / 72));
     ReleaseDC(nullptr, screen);
     EXPECT_EQ(font.lfWeight, FW_BOLD);
+    // No font means the system font, copied.
+    LOGFONTW system{}, copied{};
+    GetObjectW(GetStockObject(SYSTEM_FONT), sizeof system, &system);
+    SendMessageW(p.window, WM_SETFONT, 0, 0);
+    const HGDIOBJ own = HGDIOBJ(SendMessageW(p.window, WM_GETFONT, 0, 0));
+    GetObjectW(own, sizeof copied, &copied);
+    EXPECT_NE(own, GetStockObject(SYSTEM_FONT));
+    EXPECT_STREQ(copied.lfFaceName, system.lfFaceName);
+    EXPECT_EQ(copied.lfHeight, system.lfHeight);
     EXPECT_EQ(ZelPalStyleGet(p.instance), 4u);
     EXPECT_EQ(ZelPalMRUMaxGet(p.instance), 8);
     EXPECT_EQ(p.Focus(), 0);
@@ -400,6 +409,21 @@ TEST(Palette, KeyboardWalksAcrossAreas) {
     EXPECT_EQ(p.Focus(), 101);
     int area = 0;
     EXPECT_EQ(ZelPalFocusGet(p.instance, &area, nullptr), 0);
+
+    // Taking the focus asks the host first; a refusal sets nothing.
+    const bool allowed[] = {false, true};
+    for (bool allow : allowed) {
+        HostTestSetFocusAnswer(allow);
+        SetFocus(Form());
+        zwtest::PumpMessages();
+        notes.clear();
+        SetFocus(p.window);
+        zwtest::PumpMessages();
+        HWND asked = nullptr;
+        HostTestValidateFocusCount(&asked);
+        EXPECT_EQ(asked, p.window);
+        EXPECT_EQ(std::count_if(notes.begin(), notes.end(), [](const Note& n) { return n.code == 1; }), allow ? 1 : 0);
+    }
 }
 
 TEST(Palette, OtherColorFillsTheRecentColours) {
