@@ -83,6 +83,20 @@ void PaintForm(HWND window, HDC dc) {
     SelectObject(dc, old);
 }
 
+// Draws the controls that answer WM_PRINTCLIENT over the form's picture:
+// the screenshot's PrintWindow does not draw child windows under Wine.
+void PrintControls(HWND form, HDC dc) {
+    for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect;
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&rect), 2);
+        POINT origin;
+        SetViewportOrgEx(dc, rect.left, rect.top, &origin);
+        SendMessageW(child, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+    }
+}
+
 LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: {
@@ -94,6 +108,7 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     }
     case WM_PRINTCLIENT:
         PaintForm(window, reinterpret_cast<HDC>(wParam));
+        PrintControls(window, reinterpret_cast<HDC>(wParam));
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

@@ -38,5 +38,6 @@ void DemoPalette(HWND window, void* palette) {
         SendMessageW(window, kPaletteCommand, 0, 0);
     }
     UnhookWindowsHookEx(hook);
+    ZelPalStyleSet(palette, 8 /* selection shown without the focus */, 1);
     ZelPalFocusSet(palette, 0, 2);
 }
