@@ -122,8 +122,8 @@ TEST(RecentColors, NewestFirstWithinTheMaximum) {
     PushRecentColor(colors, 3, 0);
     EXPECT_TRUE(colors.empty());
 
-    const int clamps[][2] = {{-5, 0}, {0, 0}, {12, 12}, {255, 255}, {256, 255}};
-    for (const auto& c : clamps) EXPECT_EQ(ClampRecentMax(c[0]), c[1]);
+    EXPECT_EQ(ClampRecentMax(-5), 0);
+    EXPECT_EQ(ClampRecentMax(256), 255);
 
     const struct { PaletteFocus focus; int count; PaletteFocus after; } moves[] = {
         {{2, 4}, 2, {2, 1}}, {{2, 1}, 2, {2, 1}}, {{2, 0}, 0, {0, 0}}, {{1, 3}, 0, {1, 3}},
@@ -131,20 +131,14 @@ TEST(RecentColors, NewestFirstWithinTheMaximum) {
     for (const auto& m : moves) EXPECT_EQ(FocusAfterRecentChange(m.focus, m.count), m.after);
 }
 
-TEST(ColorRoles, DefaultsFollowTheBackground) {
+TEST(ColorRoles, DefaultsFollowTheBackgroundUntilSet) {
     auto system = [](int index) -> std::uint32_t { return 0x100 + index; };
     ColorRoles roles;
-    EXPECT_EQ(roles.Get(kRoleCellBackground, system), 0x105u);  // COLOR_WINDOW through role 1
-    EXPECT_EQ(roles.Get(kRoleOuterLight, system), 0x114u);      // COLOR_BTNHIGHLIGHT
-    EXPECT_EQ(roles.Set(kRoleBackground, 0x123456, system), 0x105u);
-    EXPECT_EQ(roles.Get(kRoleCellBackground, system), 0x123456u);
-    EXPECT_EQ(roles.Get(kRoleMenuBackground, system), 0x123456u);
-    EXPECT_EQ(roles.Get(kRoleInnerLight, system), 0x123456u);
-    EXPECT_EQ(roles.Set(kRoleCellBackground, 7, system), 0x123456u);
+    EXPECT_EQ(roles.Get(kRoleInnerLight, system), 0x105u);  // COLOR_WINDOW, through role 1
+    EXPECT_EQ(roles.Set(kRoleCellBackground, 7, system), 0x105u);
     roles.Set(kRoleBackground, 9, system);
-    EXPECT_EQ(roles.Get(kRoleCellBackground, system), 7u);  // set roles no longer follow
-    EXPECT_EQ(roles.Get(12, system), ColorRoles::kNoRole);
-    EXPECT_EQ(roles.Set(-1, 0, system), ColorRoles::kNoRole);
+    EXPECT_EQ(roles.Get(kRoleInnerLight, system), 9u);
+    EXPECT_EQ(roles.Get(kRoleCellBackground, system), 7u);  // a set role no longer follows
 }
 
 namespace {
