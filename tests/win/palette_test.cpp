@@ -371,6 +371,7 @@ TEST(Palette, KeyboardWalksAcrossAreas) {
     }
     // Enter on an application line runs no colour dialog.
     zwtest::DialogWatcher none;
+    EXPECT_EQ(ZelPalFocusSet(p.instance, 1, 0), 1);
     p.Key(VK_RETURN);
     EXPECT_TRUE(none.Seen().empty());
     // Focus functions: -1 keeps the area; a missing entry changes nothing.
