@@ -87,24 +87,11 @@ TEST(SpinValue, DesignerItemAndCreationBlock) {
     EXPECT_FALSE(zw::spin::ReadCreationBlock(block));
 }
 
-TEST(SpinLayout, ButtonsAndMeterParts) {
-    const auto layout = zw::spin::SpinLayoutOf(100, 21);
-    EXPECT_EQ(layout.buttonLeft, 86);
-    EXPECT_EQ(layout.up, (zw::spin::Box{86, 0, 100, 10}));
-    EXPECT_EQ(layout.down, (zw::spin::Box{86, 10, 100, 21}));
-    EXPECT_EQ(layout.edit, (zw::spin::Box{-1, -1, 87, 22}));
-    using B = zw::spin::SpinButton;
-    const std::tuple<int, int, B> hits[] = {{85, 5, B::None}, {86, 0, B::Up}, {99, 9, B::Up}, {90, 10, B::Down},
-                                            {90, 21, B::None}};
-    for (const auto& [x, y, button] : hits) EXPECT_EQ(zw::spin::SpinHitTest(layout, x, y), button) << x << "," << y;
-
-    EXPECT_TRUE(zw::spin::RepeatDue(0xFFFFFF00u, 0xFFFFFF00u + 300));
+TEST(SpinLayout, EditBoxRepeatAndVerticalMeter) {
+    // The edit's border lies just outside the field.
+    EXPECT_EQ(zw::spin::SpinLayoutOf(100, 21).edit, (zw::spin::Box{-1, -1, 87, 22}));
     EXPECT_TRUE(zw::spin::RepeatDue(0xFFFFFF00u, 100));  // the tick count wrapped
     EXPECT_FALSE(zw::spin::RepeatDue(1000, 1299));
-
-    // Wider than high fills from the left, otherwise from the bottom.
-    EXPECT_EQ(zw::spin::MeterPartsOf(200, 20, 25).covered, (zw::spin::Box{0, 0, 50, 20}));
-    EXPECT_EQ(zw::spin::MeterPartsOf(200, 20, 100).uncovered, (zw::spin::Box{200, 0, 200, 20}));
     EXPECT_EQ(zw::spin::MeterPartsOf(20, 200, 25).covered, (zw::spin::Box{0, 150, 20, 200}));
-    EXPECT_EQ(zw::spin::MeterText(30), L"30%");
+    EXPECT_EQ(zw::spin::MeterPartsOf(20, 20, 100).uncovered, (zw::spin::Box{0, 0, 20, 0}));
 }

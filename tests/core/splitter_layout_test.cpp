@@ -9,32 +9,6 @@
 
 using zw::splitter::Rect;
 
-namespace {
-const Rect kParent{0, 0, 300, 200};
-}
-
-TEST(SplitterLayout, TilingAndPaneAreas) {
-    struct Case {
-        bool vertical;
-        Rect bar, tiled, first, second;
-    } cases[] = {
-        // A 20-pixel bar becomes 6 thick and spans the parent.
-        {true, {100, 30, 120, 90}, {100, 0, 106, 200}, {0, 0, 100, 200}, {106, 0, 300, 200}},
-        {false, {10, 50, 40, 70}, {0, 50, 300, 56}, {0, 0, 300, 50}, {0, 56, 300, 200}},
-        // Dragged one pixel beyond the left edge: the first pane's area is empty.
-        {true, {-1, 0, 5, 200}, {-1, 0, 5, 200}, {0, 0, -1, 200}, {5, 0, 300, 200}},
-    };
-    for (const Case& c : cases) {
-        const Rect tiled = zw::splitter::TiledBar(c.bar, kParent, c.vertical);
-        EXPECT_EQ(tiled, c.tiled);
-        const auto panes = zw::splitter::PaneAreasOf(tiled, kParent, c.vertical);
-        EXPECT_EQ(panes.first, c.first);
-        EXPECT_EQ(panes.second, c.second);
-    }
-    EXPECT_TRUE((Rect{0, 0, -1, 200}.IsEmpty()));
-    EXPECT_TRUE((Rect{0, 5, 10, 5}.IsEmpty()));
-}
-
 TEST(SplitterLayout, DragStopsOnePixelBeyondEitherEdge) {
     // A vertical bar at x = 100 in a 300-wide parent, grabbed 2 pixels into it:
     // the parent is at -100..200 in the bar's coordinates.
@@ -48,17 +22,10 @@ TEST(SplitterLayout, DragStopsOnePixelBeyondEitherEdge) {
     EXPECT_EQ(zw::splitter::ClampDragPos(0, {5, 3}), 5);
 }
 
-TEST(SplitterLayout, FeedbackAndCornerBlock) {
-    const Rect screenParent{1000, 500, 1300, 700};
-    // Moved, shortened by the corner at its far end, clipped to the parent.
-    EXPECT_EQ(zw::splitter::FeedbackRect({1100, 500, 1106, 700}, -30, true, 17, screenParent),
-              (Rect{1070, 500, 1076, 683}));
-    EXPECT_EQ(zw::splitter::FeedbackRect({1000, 600, 1300, 606}, 10, false, 16, screenParent),
-              (Rect{1000, 610, 1284, 616}));
-    EXPECT_EQ(zw::splitter::FeedbackRect({1100, 500, 1106, 700}, -103, true, 0, screenParent),
-              (Rect{1000, 500, 1003, 700}));
-    EXPECT_EQ(zw::splitter::CornerBlock({0, 0, 6, 200}, true, 17), (Rect{0, 183, 6, 200}));
-    EXPECT_EQ(zw::splitter::CornerBlock({0, 0, 300, 6}, false, 16), (Rect{284, 0, 300, 6}));
+TEST(SplitterLayout, FeedbackIsShiftedCutAndKeptInTheParent) {
+    const Rect parent{1000, 500, 1300, 700};
+    EXPECT_EQ(zw::splitter::FeedbackRect({1000, 600, 1300, 606}, 10, false, 16, parent), (Rect{1000, 610, 1284, 616}));
+    EXPECT_EQ(zw::splitter::FeedbackRect({1100, 500, 1106, 700}, -103, true, 0, parent), (Rect{1000, 500, 1003, 700}));
 }
 
 TEST(SplitterLayout, ChoosePanes) {

@@ -305,6 +305,8 @@ TEST(Splitter, DesignerRecordDrawsTheBarAndItsCorner) {
     Form form(kRunTime, SplitterItem(0, 1, 1, 0));
     ZelSplitTileToParent(form.instance);
     EXPECT_EQ(ZelSplitGetOrientation(form.instance), 0);
+    EXPECT_EQ(SendMessageW(form.splitter, WM_SETCURSOR, WPARAM(form.splitter), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), 1);
+    EXPECT_EQ(GetCursor(), LoadCursorW(GetModuleHandleW(L"zwi51.dll"), L"IDC_HSplit"));
     const int corner = GetSystemMetrics(SM_CXVSCROLL);
     const zwtest::Pixels bar = zwtest::PrintedPixels(form.splitter, RGB(1, 2, 3));
     ASSERT_EQ(bar.Width(), kWidth);
