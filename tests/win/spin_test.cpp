@@ -20,26 +20,10 @@ const BYTE kRunTime[8] = {0, 0, 0, 0, 1, 0, 0, 0};
 const BYTE kDesigner[8] = {0, 0, 0, 0, 0, 0, 0, 0};
 constexpr COLORREF kBack = RGB(255, 255, 0), kFore = RGB(0, 0, 128);
 
-// One visible top-level window for the program (hiding top-level windows
-// makes Wine wait), holding a form per test.
-HWND Desk() {
-    static const HWND desk = [] {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        wc.lpszClassName = L"ZwSpinTestForm";
-        RegisterClassW(&wc);
-        return CreateWindowExW(0, L"ZwSpinTestForm", L"", WS_POPUP | WS_VISIBLE, 40, 40, 320, 320, nullptr, nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
-    }();
-    return desk;
-}
-
 struct Form {
     Form() {
-        window = CreateWindowExW(0, L"ZwSpinTestForm", L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 300, Desk(), nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
+        window = CreateWindowExW(0, L"ZwTestDesk", L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 300, zwtest::VisibleDesk(),
+                                 nullptr, GetModuleHandleW(nullptr), nullptr);
     }
     ~Form() {
         DestroyWindow(window);
@@ -231,7 +215,7 @@ TEST(SpinField, KeysFocusAndTheEditedMark) {
     EXPECT_EQ(HostTestFieldEditedCount(&edited), editedBefore + 1);
     EXPECT_EQ(edited, spin.window);
 
-    SetForegroundWindow(Desk());
+    SetForegroundWindow(zwtest::VisibleDesk());
     SetFocus(other);
     // Focus given to the field goes to its edit, text selected.
     SetFocus(spin.window);

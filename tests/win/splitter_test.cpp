@@ -36,31 +36,9 @@ RECT RectIn(HWND window, HWND parent) {
 }
 
 bool Same(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != 0; }
-std::string Text(const RECT& r) {
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom);
-}
-
 HWND Child(HWND parent, const wchar_t* cls, RECT r, DWORD style = WS_VISIBLE | WS_BORDER) {
     return CreateWindowExW(WS_EX_CLIENTEDGE, cls, L"", WS_CHILD | style, r.left, r.top, r.right - r.left,
                            r.bottom - r.top, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-}
-
-// One visible top-level window for the whole program: forms are children of
-// it, because hiding a top-level window costs Wine a wait without a window
-// manager.
-HWND Desk() {
-    static const HWND desk = [] {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        wc.lpszClassName = L"ZwSplitterTestForm";
-        RegisterClassW(&wc);
-        return CreateWindowExW(0, L"ZwSplitterTestForm", L"", WS_POPUP | WS_VISIBLE, 40, 40, kWidth + 20,
-                               kHeight + 20, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    }();
-    return desk;
 }
 
 // A 300 x 200 form holding two panes and a splitter made with the given
@@ -68,8 +46,8 @@ HWND Desk() {
 // The host calls the first pane a list box.
 struct Form {
     explicit Form(const void* record, const std::vector<std::uint8_t>& parentItem = {}) {
-        parent = CreateWindowExW(0, L"ZwSplitterTestForm", L"", WS_CHILD | WS_VISIBLE, 10, 10, kWidth, kHeight,
-                                 Desk(), nullptr, GetModuleHandleW(nullptr), nullptr);
+        parent = CreateWindowExW(0, L"ZwTestDesk", L"", WS_CHILD | WS_VISIBLE, 10, 10, kWidth, kHeight,
+                                 zwtest::VisibleDesk(), nullptr, GetModuleHandleW(nullptr), nullptr);
         if (!parentItem.empty()) HostTestSetNamedItem(parent, L"ZW:Splitter", parentItem.data(), DWORD(parentItem.size()));
         a = Child(parent, L"STATIC", {5, 5, 50, 50});
         b = Child(parent, L"STATIC", {200, 5, 250, 50});
@@ -127,11 +105,11 @@ TEST(Splitter, SetChildTilesTheBarAndFillsTheParent) {
         const RECT bBefore = RectIn(form.b, form.parent);
         EXPECT_EQ(ZelSplitSetChild(form.instance, 1, form.a), nullptr);
         // Only the first pane is placed; its area ends at the bar.
-        EXPECT_TRUE(Same(form.Bar(), c.bar)) << Text(form.Bar());
-        EXPECT_TRUE(Same(RectIn(form.a, form.parent), c.first)) << Text(RectIn(form.a, form.parent));
+        EXPECT_TRUE(Same(form.Bar(), c.bar));
+        EXPECT_TRUE(Same(RectIn(form.a, form.parent), c.first));
         EXPECT_TRUE(Same(RectIn(form.b, form.parent), bBefore));
         EXPECT_EQ(ZelSplitSetChild(form.instance, 7, form.b), nullptr);
-        EXPECT_TRUE(Same(RectIn(form.b, form.parent), c.second)) << Text(RectIn(form.b, form.parent));
+        EXPECT_TRUE(Same(RectIn(form.b, form.parent), c.second));
         // Panes lose their borders; a host list box takes any height.
         const LONG_PTR style = GetWindowLongPtrW(form.a, GWL_STYLE);
         EXPECT_EQ(style & WS_BORDER, 0);

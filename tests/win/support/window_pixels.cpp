@@ -58,6 +58,20 @@ int Pixels::Count(COLORREF colour, const RECT& area) const {
     return count;
 }
 
+HWND VisibleDesk() {
+    static const HWND desk = [] {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        wc.lpszClassName = L"ZwTestDesk";
+        RegisterClassW(&wc);
+        return CreateWindowExW(0, L"ZwTestDesk", L"", WS_POPUP | WS_VISIBLE, 40, 40, 320, 320, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    }();
+    return desk;
+}
+
 Pixels ScreenPixels(HWND window) {
     return Capture(window, [window](HDC memory, int width, int height) {
         HDC dc = GetDCEx(window, nullptr, DCX_CACHE);

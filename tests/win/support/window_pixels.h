@@ -29,6 +29,11 @@ private:
     std::vector<DWORD> rgb_;
 };
 
+// A visible top-level window (white, 320 x 320 at 40, 40) that lives as long
+// as the program: tests put their windows in it, because hiding a top-level
+// window makes Wine wait when no window manager runs.
+HWND VisibleDesk();
+
 // What the window's client area shows on the screen now, children included.
 Pixels ScreenPixels(HWND window);
 // What the window draws for WM_PRINTCLIENT into a memory DC first filled
