@@ -16,6 +16,8 @@ TEST(NumberText, WhatTheHostTakesForANumber) {
     for (const Case& c : cases) {
         const auto value = host::ReadNumberText(c.text);
         EXPECT_EQ(value.has_value(), c.isNumber) << std::string(c.text.begin(), c.text.end());
-        if (value && c.isNumber) EXPECT_DOUBLE_EQ(*value, c.value);
+        if (value && c.isNumber) {
+            EXPECT_DOUBLE_EQ(*value, c.value);
+        }
     }
 }

@@ -68,25 +68,6 @@ TEST(SpinValue, TextBothWays) {
     for (const Read& r : reads) EXPECT_EQ(zw::spin::ReadValue(r.text, r.adjust, HostLike), r.value) << r.text;
 }
 
-TEST(SpinValue, DesignerItemAndCreationBlock) {
-    const SpinSettings s{-5, 500, 25, -1};
-    const auto item = zw::spin::WriteDesignerItem(s);
-    const auto read = zw::spin::ReadDesignerItem(item);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->minimum, -5);
-    EXPECT_EQ(read->maximum, 500);
-    EXPECT_EQ(read->increment, 25);
-    EXPECT_EQ(read->decimalAdjust, -1);
-    EXPECT_FALSE(zw::spin::ReadDesignerItem(std::span(item).first(16)));
-
-    std::array<std::uint8_t, zw::spin::kCreationBlockBytes> block{16, 0};
-    std::copy(item.begin(), item.begin() + 16, block.begin() + 2);
-    ASSERT_TRUE(zw::spin::ReadCreationBlock(block));
-    EXPECT_EQ(zw::spin::ReadCreationBlock(block)->increment, 25);
-    block[0] = 18;
-    EXPECT_FALSE(zw::spin::ReadCreationBlock(block));
-}
-
 TEST(SpinLayout, EditBoxRepeatAndVerticalMeter) {
     // The edit's border lies just outside the field.
     EXPECT_EQ(zw::spin::SpinLayoutOf(100, 21).edit, (zw::spin::Box{-1, -1, 87, 22}));

@@ -96,7 +96,9 @@ TEST(SpinField, MessagesStepWithinTheLimitsAndShowTheText) {
         spin.Send(0x401, 0, c.minimum);
         spin.Send(0x402, 0, c.maximum);
         spin.Send(0x403, c.adjust, c.increment);
-        if (c.value) EXPECT_EQ(spin.Send(0x404, 0, *c.value), *c.value >= c.minimum && *c.value <= c.maximum);
+        if (c.value) {
+            EXPECT_EQ(spin.Send(0x404, 0, *c.value), *c.value >= c.minimum && *c.value <= c.maximum);
+        }
         if (c.typed) SetWindowTextW(spin.window, c.typed);
         if (c.step) spin.Send(c.step);
         EXPECT_EQ(spin.Text(), c.text) << c.minimum << ".." << c.maximum << " by " << c.increment;
@@ -268,8 +270,12 @@ TEST(Meter, SetMeterDrawsAtOnce) {
         ASSERT_EQ(ZelWinSetMeter(c.window, c.value), 0);
         // No message pumped: the meter has drawn itself already.
         const zwtest::Pixels shown = zwtest::ScreenPixels(c.window);
-        if (c.covered.x >= 0) EXPECT_EQ(shown.At(c.covered.x, c.covered.y), kFore) << c.value;
-        if (c.uncovered.x >= 0) EXPECT_EQ(shown.At(c.uncovered.x, c.uncovered.y), kBack) << c.value;
+        if (c.covered.x >= 0) {
+            EXPECT_EQ(shown.At(c.covered.x, c.covered.y), kFore) << c.value;
+        }
+        if (c.uncovered.x >= 0) {
+            EXPECT_EQ(shown.At(c.uncovered.x, c.uncovered.y), kBack) << c.value;
+        }
     }
     // At 100 the text is wholly inverted: the bar's colour everywhere but in
     // the centred text, which is drawn in the background colour.

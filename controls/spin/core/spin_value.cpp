@@ -17,11 +17,6 @@ std::int32_t GetI32(const std::uint8_t* p) {
                                      std::uint32_t(p[3]) << 24);
 }
 
-void PutI32(std::uint8_t* p, std::int32_t value) {
-    const auto v = static_cast<std::uint32_t>(value);
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-
 SpinSettings ReadValues(const std::uint8_t* p) {
     return {GetI32(p), GetI32(p + 4), GetI32(p + 8), GetI32(p + 12)};
 }
@@ -52,15 +47,6 @@ std::int32_t ClampToLimits(std::int64_t value, const SpinSettings& s) {
 std::optional<SpinSettings> ReadDesignerItem(std::span<const std::uint8_t> item) {
     if (item.size() != kDesignerItemBytes) return std::nullopt;
     return ReadValues(item.data());
-}
-
-std::array<std::uint8_t, kDesignerItemBytes> WriteDesignerItem(const SpinSettings& s) {
-    std::array<std::uint8_t, kDesignerItemBytes> item{};
-    PutI32(&item[0], s.minimum);
-    PutI32(&item[4], s.maximum);
-    PutI32(&item[8], s.increment);
-    PutI32(&item[12], s.decimalAdjust);
-    return item;
 }
 
 std::optional<SpinSettings> ReadCreationBlock(std::span<const std::uint8_t, kCreationBlockBytes> block) {

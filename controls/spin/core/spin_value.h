@@ -8,7 +8,6 @@
 // no more digits to shift.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -35,8 +34,6 @@ constexpr std::uint16_t kCreationBlockAnnounced = 16;
 
 // The settings of a designer item; nothing unless it is exactly 17 bytes.
 std::optional<SpinSettings> ReadDesignerItem(std::span<const std::uint8_t> item);
-// The designer item that holds `settings`.
-std::array<std::uint8_t, kDesignerItemBytes> WriteDesignerItem(const SpinSettings& settings);
 // The settings of a creation block; nothing unless it announces 16 bytes.
 std::optional<SpinSettings> ReadCreationBlock(std::span<const std::uint8_t, kCreationBlockBytes> block);
 
