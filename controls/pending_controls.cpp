@@ -2,9 +2,8 @@
 //
 // Each of these windows gets a plain control object (announced with
 // ZWM_ControlCreate like any other) that draws nothing of its own and answers
-// every message with the default procedure; the spin field and meter answer
-// with DefWindowProcW. When a control is built, its folder defines its maker
-// and the line for it here goes away.
+// every message with the default procedure. When a control is built, its
+// folder defines its maker and the line for it here goes away.
 #include <new>
 
 #include "frame/control.h"
@@ -19,16 +18,7 @@ Control* NewPending() { return new (std::nothrow) PendingControl; }
 Control* NewCalendarControl() { return NewPending(); }
 Control* NewCalendarDropDownControl() { return NewPending(); }
 Control* NewPaletteDropDownControl() { return NewPending(); }
-Control* NewSplitterControl() { return NewPending(); }
 Control* NewListViewControl() { return NewPending(); }
 Control* NewListViewDropDownControl() { return NewPending(); }
-
-LRESULT CALLBACK SpinFieldWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK MeterWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcW(window, message, wParam, lParam);
-}
 
 }  // namespace zw

@@ -32,9 +32,9 @@ std::vector<PlacedControl> controls = {
     {L"ZW:cComboPal:10", L"cColorPaletteDropDown", L"ZW_CLRPALDROPDOWN"},
     {L"ZW:cListView:10", L"cListView", L"ZW_LISTVW"},
     {L"ZW:cListViewDropDown:10", L"cListViewDropDown", L"ZW_LISTVWDROPDOWN"},
-    {L"ZW:cSplitter:10", L"cSplitterWindow", L"ZW_LOGO"},
-    {L"ZW:cSpinField:10", L"cSpinField", L"ZW_SPINFLD"},
-    {L"ZW:cMeter:10", L"cMeter", L"ZW_METER"},
+    {L"ZwDemoSplitterPanel", L"cSplitterWindow", L"ZW_LOGO"},
+    {L"ZwDemoSpinPanel", L"cSpinField", L"ZW_SPINFLD"},
+    {L"ZwDemoMeterPanel", L"cMeter", L"ZW_METER"},
 };
 
 std::wstring TakeText(ZW_HSTR string) {
@@ -148,7 +148,11 @@ bool SavePng(HWND window, const std::wstring& path) {
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    PrintWindow(window, memory, PW_CLIENTONLY);
+    // What the screen shows, child windows included (printing a window
+    // leaves its children out here).
+    HDC shown = GetDC(window);
+    BitBlt(memory, 0, 0, width, height, shown, 0, 0, SRCCOPY);
+    ReleaseDC(window, shown);
     SelectObject(memory, old);
     bool saved = false;
     {
@@ -165,6 +169,7 @@ bool SavePng(HWND window, const std::wstring& path) {
 }  // namespace
 
 void DemoPalette(HWND window, void* palette);
+void RegisterSplitterDemo(HINSTANCE instance);  // demo_splitter.cpp
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     std::wstring screenshot;
@@ -184,6 +189,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = L"ZwDemoForm";
     RegisterClassW(&wc);
+    RegisterSplitterDemo(instance);
     HWND form = CreateWindowExW(0, L"ZwDemoForm", L"zwi51 sample host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                                 40, 40, kFormWidth, kFormHeight, nullptr, nullptr, instance, nullptr);
     PlaceControls(form);

@@ -94,6 +94,18 @@ HOSTAPI BOOL __stdcall HostListIsSelected(HWND list, int row);                  
 HOSTAPI int __stdcall HostListSetSel(HWND list, int row);                          // 68
 HOSTAPI int __stdcall HostListSetMultiSel(HWND list, int row, BOOL select);        // 69
 
+// ---- corrt51.dll: host objects: placement in form units, show and hide -------
+// Form units are the host's own measure of a form: the replacement host's are
+// inches of the window's screen, so a conversion back lands on the same pixel.
+HOSTAPI BOOL __stdcall HostShowObject(HWND window);                                // 22
+HOSTAPI BOOL __stdcall HostHideObject(HWND window);                                // 23
+// Moves a window (in its parent's client area) to x, y in form units.
+HOSTAPI BOOL __stdcall HostSetObjectLocation(HWND window, double x, double y);     // 356
+// Sizes a window to width by height form units.
+HOSTAPI BOOL __stdcall HostSetObjectSize(HWND window, double width, double height); // 358
+// `pixels` on `window`'s screen in form units along an axis: 0 x, 1 y.
+HOSTAPI double __stdcall HostPixelsToFormUnits(HWND window, int pixels, int axis);  // 360
+
 // ---- corrt51.dll: designer property data ------------------------------------
 HOSTAPI const void* __stdcall HostGetPropData(HWND window);                        // 495
 HOSTAPI DWORD __stdcall HostGetPropDataSize(HWND window);                          // 624
@@ -103,6 +115,14 @@ HOSTAPI BOOL __stdcall HostGetNamedProp(const void* data, DWORD length, LPCWSTR 
                                         HOSTSTR* item);                               // 234
 HOSTAPI BOOL __stdcall HostSetNamedProp(DWORD context1, DWORD context2, LPCWSTR name,
                                         const void* bytes, DWORD length);          // 233
+
+// Walk over the entries of a property block (HostGetPropData): the first
+// entry, then each next one until 0. An entry may name a window attached to
+// the block's own object (HostPropWindow; 0 for entries that name none).
+HOSTAPI HWND __stdcall HostPropSelf(const void* data, DWORD length);               // 274
+HOSTAPI DWORD __stdcall HostPropFirst(const void* data, DWORD length);             // 366
+HOSTAPI DWORD __stdcall HostPropNext(const void* data, DWORD length, DWORD entry); // 368
+HOSTAPI HWND __stdcall HostPropWindow(const void* data, DWORD length, DWORD entry); // 623
 
 // ---- corrt51.dll: arrays -------------------------------------------------------
 HOSTAPI HARRAY __stdcall HostArrayCreate(int elementType);                         // 592
@@ -146,6 +166,11 @@ HOSTAPI LONG __stdcall HostNumberToLong(const HostNumber* number);              
 HOSTAPI WORD __stdcall HostNumberToWord(const HostNumber* number);                 // 2016
 HOSTAPI int __stdcall HostNumberToInt(const HostNumber* number);                   // 2017
 HOSTAPI UINT __stdcall HostNumberToUInt(const HostNumber* number);                 // 2018
+
+// Whether a text is a number; the number a text holds (a null number and 0
+// when it holds none).
+HOSTAPI BOOL __stdcall HostIsNumberText(LPCWSTR text);                             // 319
+HOSTAPI BOOL __stdcall HostTextToNumber(LPCWSTR text, HostNumber* number);         // 146
 
 // ---- corrt51.dll: dates ------------------------------------------------------
 // Values, pictures and the text reader of our replacement host: host/host_dates.h.

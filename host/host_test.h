@@ -49,6 +49,10 @@ HOSTTEST int __stdcall HostTestSetRedrawCount(HWND* lastWindow, BOOL* lastFlag);
 // forgets it; unknown pairs answer the system window or text colour).
 HOSTTEST void __stdcall HostTestSetWindowColor(HWND window, int role, COLORREF colour);
 
+// Calls of the host-object operation `ordinal` (22 show, 23 hide, 356
+// location, 358 size) for `window` so far.
+HOSTTEST int __stdcall HostTestObjectCalls(HWND window, int ordinal);
+
 // How HostTextToDate reads all-numeric dates whose first number is not a
 // four-digit year: L"MDY" (the default), L"DMY" or L"YMD"; null restores the
 // default. 0 for any other text, which changes nothing.

@@ -208,6 +208,51 @@ ZWAPI DWORD __stdcall ZelPalStyleGet(void* palette);
  * palette: the instance; mask: the ZW_PAL_STYLE_* bits to change; value: 1 sets
  * them, 0 clears them. Returns the bits before the change; 0 on failure. */
 ZWAPI DWORD __stdcall ZelPalStyleSet(void* palette, DWORD mask, BOOL value);
+/* ---- Splitter, spin field and meter ------------------------------------------ */
+/* A splitter is addressed by the instance it announced with ZWM_ControlCreate.
+ * A null instance shows message 48 and fails; no other failure is reported. */
+
+/** Orientation of a splitter bar.
+ * splitter: the splitter's instance.
+ * Returns 1 (or any nonzero value of the stored flag) for a vertical bar with
+ * left and right panes, 0 for a horizontal bar; -1 for a bad instance. */
+ZWAPI int __stdcall ZelSplitGetOrientation(void* splitter);
+/** Moves the bar to the drag position without resizing it: the pointer's
+ * position while the user drags it, else where the bar already is.
+ * splitter: the splitter's instance.
+ * Returns the bar's left (vertical bar) or top (horizontal bar) in its
+ * parent's client area; -1 for a bad instance. */
+ZWAPI int __stdcall ZelSplitMoveToDragPos(void* splitter);
+/** Tiles the bar to its parent and places both panes on either side of it;
+ * a pane whose area is empty is hidden.
+ * splitter: the splitter's instance.
+ * Returns 1; 0 for a bad instance. */
+ZWAPI int __stdcall ZelSplitResizeObjects(void* splitter);
+/** Makes a window one of the splitter's panes, removes its border and lays
+ * the panes out again; a window that filled the other slot leaves it.
+ * splitter: the splitter's instance; which: 1 for the first pane (above or
+ * left of the bar), any other value for the second; window: the pane.
+ * Returns the slot's previous window (0 when it was empty); 0 for a bad
+ * instance or when window is null or not a window. */
+ZWAPI HWND __stdcall ZelSplitSetChild(void* splitter, int which, HWND window);
+/** Makes the bar 6 pixels thick and as long as its parent's client area,
+ * at its current position along its axis.
+ * splitter: the splitter's instance.
+ * Returns 1; 0 for a bad instance. */
+ZWAPI int __stdcall ZelSplitTileToParent(void* splitter);
+
+/* Spin field messages (send to the spin field window):
+ * 0x401 lParam minimum, 0x402 lParam maximum (each empties the text);
+ * 0x403 wParam decimal adjust (negative: decimal places), lParam increment
+ * (0 ignores the message); 0x404 lParam value (ignored outside the limits);
+ * 0x405 step up, 0x406 step down (each returns the new value); 0x407 returns
+ * the text as a new host string; 0x41F and EM_SETREADONLY go to the edit. */
+
+/** Sets a meter's percentage and redraws it at once.
+ * meter: a meter window ("ZW:cMeter:10"); percent: 0 to 100.
+ * Returns 0; -87 when meter is not a meter window or percent is above 100
+ * (the meter is left unchanged). */
+ZWAPI int __stdcall ZelWinSetMeter(HWND meter, UINT percent);
 
 #ifdef __cplusplus
 }

@@ -55,29 +55,35 @@ void PropItems::Rebuild() {
     block_ = std::move(block);
 }
 
-std::optional<std::span<const std::uint8_t>> FindPropItem(std::span<const std::uint8_t> block,
-                                                          std::u16string_view name) {
-    std::size_t at = 0;
+std::optional<PropEntry> PropEntryAt(std::span<const std::uint8_t> block, std::size_t at) {
     const std::size_t size = block.size();
     // Every comparison subtracts from what is left, so no sum can overflow.
-    while (size - at >= 2) {
-        std::size_t nameUnits = GetLE(block.data() + at, 2);
-        at += 2;
-        if (nameUnits > (size - at) / 2) break;
-        const std::uint8_t* nameBytes = block.data() + at;
-        at += nameUnits * 2;
-        if (size - at < 4) break;
-        std::size_t length = GetLE(block.data() + at, 4);
-        at += 4;
-        if (length > size - at) break;
-        if (nameUnits == name.size()) {
-            bool same = true;
-            for (std::size_t i = 0; i < nameUnits && same; ++i) same = GetLE(nameBytes + 2 * i, 2) == name[i];
-            if (same) return block.subspan(at, length);
-        }
-        at += length;
-    }
+    if (at > size || size - at < 2) return std::nullopt;
+    const std::size_t nameUnits = GetLE(block.data() + at, 2);
+    at += 2;
+    if (nameUnits > (size - at) / 2) return std::nullopt;
+    PropEntry entry;
+    for (std::size_t i = 0; i < nameUnits; ++i) entry.name += static_cast<char16_t>(GetLE(block.data() + at + 2 * i, 2));
+    at += nameUnits * 2;
+    if (size - at < 4) return std::nullopt;
+    const std::size_t length = GetLE(block.data() + at, 4);
+    at += 4;
+    if (length > size - at) return std::nullopt;
+    entry.bytes = block.subspan(at, length);
+    entry.next = at + length;
+    return entry;
+}
+
+std::optional<std::span<const std::uint8_t>> FindPropItem(std::span<const std::uint8_t> block,
+                                                          std::u16string_view name) {
+    for (auto entry = PropEntryAt(block, 0); entry; entry = PropEntryAt(block, entry->next))
+        if (entry->name == name) return entry->bytes;
     return std::nullopt;
+}
+
+std::optional<std::uint32_t> ObjectOf(const PropEntry& entry) {
+    if (!entry.name.starts_with(kObjectItemPrefix) || entry.bytes.size() != 4) return std::nullopt;
+    return GetLE(entry.bytes.data(), 4);
 }
 
 }  // namespace host

@@ -48,4 +48,20 @@ private:
 std::optional<std::span<const std::uint8_t>> FindPropItem(std::span<const std::uint8_t> block,
                                                           std::u16string_view name);
 
+// One whole item of a block, as a walk over the block meets it.
+struct PropEntry {
+    std::u16string name;
+    std::span<const std::uint8_t> bytes;
+    std::size_t next = 0;  // offset of the entry after it (the block's size at the end)
+};
+// The item whose entry starts at `offset`, or nothing when no whole entry
+// starts there.
+std::optional<PropEntry> PropEntryAt(std::span<const std::uint8_t> block, std::size_t offset);
+
+// Items that attach a child object to the block's window: the name begins
+// with "Object:" and the 4 bytes hold the child window's 32-bit handle.
+inline constexpr std::u16string_view kObjectItemPrefix = u"Object:";
+// The window handle of an object item, or nothing for any other item.
+std::optional<std::uint32_t> ObjectOf(const PropEntry& entry);
+
 }  // namespace host

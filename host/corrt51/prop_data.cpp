@@ -14,6 +14,7 @@
 
 #include "frame/host_api.h"
 #include "host/core/prop_block.h"
+#include "host/corrt51/prop_data.h"
 #include "host/corrt51/strings.h"
 #include "host/host_test.h"
 
@@ -47,6 +48,13 @@ BOOL SetItem(HWND window, LPCWSTR name, const void* bytes, DWORD length) {
 }
 
 }  // namespace
+
+HWND host::PropDataOwner(const void* data) {
+    if (!data) return nullptr;
+    for (const auto& [window, items] : Windows())
+        if (!items.Block().empty() && items.Block().data() == data) return window;
+    return nullptr;
+}
 
 HOSTAPI const void* __stdcall HostGetPropData(HWND window) {
     auto& windows = Windows();

@@ -72,3 +72,22 @@ TEST(PropBlock, CutOrCorruptBlocksAreReadOnlyAsFarAsWhole) {
     EXPECT_EQ(Found(hugeItem, u"second"), kNotFound);
     EXPECT_EQ(Found(hugeItem, u"first"), kNotFound);
 }
+
+TEST(PropBlock, EntryWalkAndObjectItems) {
+    host::PropItems items;
+    ASSERT_TRUE(items.Set(u"Object:1", Bytes{0x34, 0x12, 0, 0}));
+    ASSERT_TRUE(items.Set(u"ZW:Splitter", Bytes{1, 2, 3, 4}));
+    ASSERT_TRUE(items.Set(u"Object:2", Bytes{1, 2}));  // not 4 bytes: names no window
+    std::vector<std::u16string> names;
+    std::vector<std::uint32_t> objects;
+    for (auto e = host::PropEntryAt(items.Block(), 0); e; e = host::PropEntryAt(items.Block(), e->next)) {
+        names.push_back(e->name);
+        objects.push_back(host::ObjectOf(*e).value_or(0));
+    }
+    EXPECT_EQ(names, (std::vector<std::u16string>{u"Object:1", u"ZW:Splitter", u"Object:2"}));
+    EXPECT_EQ(objects, (std::vector<std::uint32_t>{0x1234, 0, 0}));
+    // Offsets past the end or inside a cut entry start nothing.
+    EXPECT_FALSE(host::PropEntryAt(items.Block(), items.Block().size()));
+    EXPECT_FALSE(host::PropEntryAt(items.Block(), items.Block().size() + 5));
+    EXPECT_FALSE(host::PropEntryAt(std::span(items.Block()).first(10), 0));
+}
