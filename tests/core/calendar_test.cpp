@@ -116,7 +116,7 @@ TEST(MonthGrid, MonthStepsWrapAndShortenTheDay) {
 TEST(SpecialRules, KeysUseOnlyTheNumbersOfTheirKind) {
     // The probe carries every number; each kind keeps its own.
     SpecialRule r{0, 12, 25, 2009, 6, 4};
-    const char* keys[] = {"000000000000", "200912250000", "000000000600", "000025000000",
+    const char* keys[] = {"000000000000", "200912250000", "000000000600", "000000250000",
                           "000000000604", "000012250000", "000012000604", "000000000000"};
     for (int kind = 0; kind <= 7; ++kind) {
         r.kind = kind;
