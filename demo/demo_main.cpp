@@ -149,6 +149,8 @@ bool SavePng(HWND window, const std::wstring& path) {
 
 }  // namespace
 
+void ShowCalendarDemo(HWND form, HWND calendar, void* instance);  // demo_calendar.cpp
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     std::wstring screenshot;
     int argc = 0;
@@ -170,6 +172,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     HWND form = CreateWindowExW(0, L"ZwDemoForm", L"zwi51 sample host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                                 40, 40, kFormWidth, kFormHeight, nullptr, nullptr, instance, nullptr);
     PlaceControls(form);
+    ShowCalendarDemo(form, controls[0].window, controls[0].instance);
     ShowWindow(form, screenshot.empty() ? show : SW_SHOW);
     UpdateWindow(form);
 
