@@ -21,8 +21,9 @@
 //     released there.
 //
 // Not done here: double clicks (the class has no CS_DBLCLKS, so a second
-// click is a second press), and any notion of a date range limit: every date
-// the host can make can be shown.
+// click is a second press); a range limit on dates (every date the host can
+// make can be shown); and telling the host that its field was edited
+// (HostSetFieldEdited): the focus notifications are all the owner gets.
 #pragma once
 
 #include <windows.h>

@@ -1,5 +1,5 @@
 // The calendar's portable parts: layout, the month grid and focus moves,
-// special-date rule keys and matching, colour roles and the property record.
+// special-date rule keys and matching, and the property record's stored form.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,7 +7,6 @@
 
 #include "controls/calendar/core/calendar_layout.h"
 #include "controls/calendar/core/calendar_style.h"
-#include "controls/calendar/core/colour_roles.h"
 #include "controls/calendar/core/month_grid.h"
 #include "controls/calendar/core/special_rules.h"
 #include "frame/core/memory_stream.h"
@@ -16,47 +15,22 @@ using namespace zw::calendar;
 
 TEST(CalendarLayout, CellsFromClientSizeAndUnits) {
     const struct { int w, h, avg, height, cellW, cellH; } cases[] = {
-        {70, 90, 6, 13, 22, 17},     // small client: the units decide (9 * 250 / 100 = 22)
-        {400, 300, 6, 13, 56, 36},   // large client: the client decides
+        {70, 90, 6, 13, 22, 17},    // small client: the units decide (9 * 250 / 100 = 22)
+        {400, 300, 6, 13, 56, 36},  // large client: the client decides
         {0, 0, 5, 12, 20, 16},
     };
     for (const auto& c : cases) {
-        const Units u = MeasuringUnits(c.avg, c.height);
-        EXPECT_EQ(u.width, c.avg + 6 * c.avg / 10);
-        EXPECT_EQ(u.height, c.height + c.height / 3);
-        const Layout l = ComputeLayout(c.w, c.h, u);
+        const Layout l = ComputeLayout(c.w, c.h, MeasuringUnits(c.avg, c.height));
         EXPECT_EQ(l.cellWidth, c.cellW) << c.w;
         EXPECT_EQ(l.cellHeight, c.cellH) << c.h;
-        const int W = l.cellWidth, H = l.cellHeight;
-        EXPECT_EQ(l.content.Width(), 7 * W + 6);
-        EXPECT_EQ(l.content.Height(), 8 * H + 7);
-        EXPECT_EQ(l.content.left, c.w > 7 * W + 6 ? (c.w - 7 * W - 6) / 2 : 0);
+        EXPECT_EQ(l.content.left, std::max(0, (c.w - 7 * l.cellWidth - 6) / 2));
         EXPECT_EQ(l.previousButton.Width() % 2, 1) << "odd buttons";
-        EXPECT_EQ(l.title.left, l.previousButton.right);
-        EXPECT_EQ(l.title.right, l.nextButton.left);
-        EXPECT_EQ(l.nextButton.right, l.content.right);
-        EXPECT_EQ(l.dayGrid.bottom, l.content.bottom);
-        EXPECT_EQ(l.Cell(41).right, l.dayGrid.right);
-        EXPECT_EQ(l.Cell(41).bottom, l.dayGrid.bottom);
-        EXPECT_EQ(ContentWindowSize(l).width, 7 * W + 8);
-        EXPECT_EQ(ContentWindowSize(l).height, 8 * H + 9);
+        EXPECT_EQ(l.title, (Rect{l.previousButton.right, l.content.top, l.nextButton.left, l.content.top + l.cellHeight}));
+        EXPECT_EQ(l.Cell(41).right, l.content.right);
+        EXPECT_EQ(l.Cell(41).bottom, l.content.bottom);
+        EXPECT_EQ(l.HitCell(l.Cell(8).right, l.Cell(8).top), -1) << "separator";
+        EXPECT_EQ(ContentWindowSize(l).height, l.content.Height() + 2);
     }
-}
-
-TEST(CalendarLayout, HitTestingSkipsSeparators) {
-    const Layout l = ComputeLayout(200, 200, Units{10, 16});
-    for (int cell : {0, 6, 8, 35, 41}) {
-        const Rect r = l.Cell(cell);
-        EXPECT_EQ(l.HitCell(r.left, r.top), cell);
-        EXPECT_EQ(l.HitCell(r.right - 1, r.bottom - 1), cell);
-        EXPECT_EQ(l.HitCell(r.right, r.top), -1) << "vertical separator";
-        EXPECT_EQ(l.HitCell(r.left, r.bottom), -1) << "horizontal separator";
-    }
-    EXPECT_EQ(l.GridLineX(1), l.Cell(0).right);
-    EXPECT_EQ(l.GridLineY(1), l.Cell(0).bottom);
-    EXPECT_EQ(l.HitCell(l.title.left + 1, l.title.top + 1), -1);
-    EXPECT_TRUE(l.Cell(-1).IsEmpty());
-    EXPECT_TRUE(l.Cell(42).IsEmpty());
 }
 
 TEST(MonthGrid, CellsOfAMonthAndWhatAClickReaches) {
@@ -163,26 +137,6 @@ TEST(SpecialRules, LowestKindWinsAndRulesReplaceByKey) {
 }
 
 namespace {
-std::uint32_t FakeSystemColour(int index) { return 0x100 + index; }
-}  // namespace
-
-TEST(ColourRoles, DefaultsInheritanceAndOwnColours) {
-    ColourRoles roles;
-    EXPECT_EQ(roles.Get(kRoleDayBackground, FakeSystemColour), 0x100u + kSysWindow);
-    EXPECT_EQ(roles.Get(kRoleOutsideDayBackground, FakeSystemColour), 0x100u + kSysWindow);
-    EXPECT_EQ(roles.Get(kRoleFrame, FakeSystemColour), 0x100u + kSysWindowFrame);
-    EXPECT_TRUE(roles.IsInherited(kRoleTitleText));
-    EXPECT_FALSE(roles.IsInherited(kRoleDayText));
-    // An inherited role follows its source until it gets a colour of its own.
-    EXPECT_EQ(roles.Set(kRoleDayText, 0x123, FakeSystemColour), 0x100u + kSysWindowText);
-    EXPECT_EQ(roles.Get(kRoleWeekdayText, FakeSystemColour), 0x123u);
-    EXPECT_EQ(roles.Set(kRoleWeekdayText, 0x456, FakeSystemColour), 0x123u);
-    EXPECT_FALSE(roles.IsInherited(kRoleWeekdayText));
-    EXPECT_EQ(roles.Get(kRoleTitleText, FakeSystemColour), 0x123u);
-    EXPECT_EQ(roles.Get(kRoleWeekdayText, FakeSystemColour), 0x456u);
-}
-
-namespace {
 
 std::vector<std::uint8_t> Store(SPropCalendar record) {
     zw::MemoryStream stream;
@@ -224,19 +178,10 @@ TEST(SPropCalendar, StoredFormAndOlderVersions) {
     EXPECT_EQ(back.verticalArrows, 1);
     EXPECT_EQ(back.keyboard, 0);
 
-    // Version 1 of the calendar group has no vertical-arrows byte; version 0
-    // of either group has none of its fields.
+    // Version 1 of the calendar group has no vertical-arrows byte.
     std::vector<std::uint8_t> v1(bytes.begin(), bytes.end() - 1);
     v1[10] = 1;
     EXPECT_EQ(Load(v1).verticalArrows, 0);
     EXPECT_EQ(Load(v1).insetFocus, 1);
-    const SPropCalendar v0 = Load({0, 0, 0, 0, 0, 0, 0, 0});
-    EXPECT_EQ(v0.arrowsActive, 1);
-    EXPECT_EQ(v0.showOutsideDays, 1);
-    EXPECT_EQ(v0.useInitialDate, 0);
-    const SPropCalendar genericOnly = Load({1, 0, 0, 0, 1, 0, 1, 0, 1, 0, 0, 0, 0, 0});
-    EXPECT_EQ(genericOnly.autoSize, 1);
-    EXPECT_EQ(genericOnly.multipleSelection, 1);
-    EXPECT_EQ(genericOnly.outsideDaysSelectable, 1);
     EXPECT_THROW(Load({1, 0, 0, 0, 1}), zw::FileException);
 }

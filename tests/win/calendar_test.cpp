@@ -4,7 +4,6 @@
 // calendar's own window class.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -38,22 +37,12 @@ struct Calendar {
         SetFocus(window);
         form.TakeNotifications(window);
     }
-    std::string Focus() const {
-        ZW_HOSTVALUE value{};
-        ZelCalGetFocusDate(cal, &value);
-        return Text(Host(value));
-    }
+    std::string Focus() const { return FocusOf(cal); }
     std::vector<std::string> Marked() const {
         const HARRAY dates = HostArrayCreate(HOST_ARRAY_DATETIME);
-        const int count = ZelCalGetMarked(cal, dates);
-        std::vector<std::string> texts;
-        for (int i = 0; i < count; ++i) {
-            HostDate d{};
-            HostArrayGetDateTime(dates, &d, i);
-            texts.push_back(Text(d));
-        }
+        ZelCalGetMarked(cal, dates);
+        const std::vector<std::string> texts = DateTexts(dates);
         HostArrayDestroy(dates);
-        std::sort(texts.begin(), texts.end());
         return texts;
     }
     std::vector<int> Notes() { return form.TakeNotifications(window); }
@@ -333,9 +322,7 @@ TEST(Calendar, SpecialRulesColourTheirDays) {
     ZelCalSetStyle(c.cal, ZW_CAL_SPECIALSELECTABLE, 0);
     Click(c.window, m.CellCentre(MayCellOf(17)));
     Click(c.window, m.CellCentre(MayCellOf(18)), MK_CONTROL);
-    ZW_HOSTVALUE focus{};
-    ZelCalGetFocusDate(c.cal, &focus);
-    EXPECT_EQ(Text(Host(focus)), Day(2009, 5, 18));
+    EXPECT_EQ(c.Focus(), Day(2009, 5, 18));
     EXPECT_EQ(ZelCalIsDateMarked(c.cal, Arg(Date(2009, 5, 17))), 0);
     EXPECT_EQ(ZelCalIsDateMarked(c.cal, Arg(Date(2009, 5, 18))), 1);
 }
@@ -422,9 +409,7 @@ TEST(Calendar, DesignerRecordsOfEveryVersion) {
         HWND window = form.Place(L"ZW:cCalendar:10", 250, 200, &cal, k.record);
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(ZelCalGetStyle(cal), k.style) << k.item.size();
-        ZW_HOSTVALUE focus{};
-        ZelCalGetFocusDate(cal, &focus);
-        EXPECT_EQ(Text(Host(focus)), k.focus) << k.item.size();
+        EXPECT_EQ(FocusOf(cal), k.focus) << k.item.size();
         if (k.style & ZW_CAL_AUTOSIZE) {
             const CalendarMetrics m = MeasureCalendar(window);
             RECT r{};

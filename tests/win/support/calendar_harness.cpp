@@ -26,6 +26,25 @@ std::string Text(const HostDate& d) {
     return text;
 }
 
+std::vector<std::string> DateTexts(HARRAY array) {
+    LONG lower = 0, upper = -1;
+    std::vector<std::string> texts;
+    HostArrayGetBounds(array, &lower, &upper);
+    for (LONG i = lower; i <= upper; ++i) {
+        HostDate d{};
+        HostArrayGetDateTime(array, &d, i);
+        texts.push_back(Text(d));
+    }
+    std::sort(texts.begin(), texts.end());
+    return texts;
+}
+
+std::string FocusOf(void* calendar) {
+    ZW_HOSTVALUE value{};
+    ZelCalGetFocusDate(calendar, &value);
+    return Text(Host(value));
+}
+
 // ---- CalendarForm -----------------------------------------------------------------
 
 namespace {

@@ -21,6 +21,10 @@ HostDate Date(int year, int month, int day, int hour = 0, int minute = 0);
 HostDate AddDays(const HostDate& date, int days);
 // "yyyy-mm-dd hh:mm" of a date, "null" for a null date.
 std::string Text(const HostDate& date);
+// The texts of a date/time array's elements, sorted.
+std::vector<std::string> DateTexts(HARRAY array);
+// The text of a calendar's focus date (ZelCalGetFocusDate).
+std::string FocusOf(void* calendar);
 // The same value as the exports' argument type, and back.
 inline ZW_HOSTVALUE Arg(const HostDate& date) { return std::bit_cast<ZW_HOSTVALUE>(date); }
 inline HostDate Host(const ZW_HOSTVALUE& value) { return std::bit_cast<HostDate>(value); }
