@@ -199,13 +199,12 @@ COLORREF Snapshot::CellBackground(const CalendarMetrics& metrics, int cell) cons
 
 // ---- input --------------------------------------------------------------------------------
 
-HeldKeys::HeldKeys(bool control, bool shift, bool alt) {
+HeldKeys::HeldKeys(bool control, bool shift) {
     GetKeyboardState(saved_);
     BYTE keys[256];
     std::memcpy(keys, saved_, sizeof keys);
     keys[VK_CONTROL] = control ? 0x80 : 0;
     keys[VK_SHIFT] = shift ? 0x80 : 0;
-    keys[VK_MENU] = alt ? 0x80 : 0;
     SetKeyboardState(keys);
 }
 

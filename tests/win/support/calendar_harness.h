@@ -92,7 +92,7 @@ private:
 // While alive, GetKeyState reports Control and Shift as given.
 class HeldKeys {
 public:
-    HeldKeys(bool control, bool shift, bool alt = false);
+    HeldKeys(bool control, bool shift);
     ~HeldKeys();
     HeldKeys(const HeldKeys&) = delete;
     HeldKeys& operator=(const HeldKeys&) = delete;
