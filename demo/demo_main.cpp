@@ -170,6 +170,7 @@ bool SavePng(HWND window, const std::wstring& path) {
 
 void DemoPalette(HWND window, void* palette);
 void RegisterSplitterDemo(HINSTANCE instance);  // demo_splitter.cpp
+void ShowCalendarDemo(HWND form, HWND calendar, void* instance);  // demo_calendar.cpp
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     std::wstring screenshot;
@@ -194,6 +195,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
                                 40, 40, kFormWidth, kFormHeight, nullptr, nullptr, instance, nullptr);
     PlaceControls(form);
     DemoPalette(controls[2].window, controls[2].instance);
+    ShowCalendarDemo(form, controls[0].window, controls[0].instance);
     ShowWindow(form, screenshot.empty() ? show : SW_SHOW);
     UpdateWindow(form);
 

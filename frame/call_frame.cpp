@@ -43,6 +43,7 @@ NameContext::~NameContext() {
 }
 
 void ReportCaught(const wchar_t* functionName, const wchar_t* failText) noexcept {
+    if (failText && *failText == L'\0') return;
     try {
         try {
             throw;

@@ -35,6 +35,9 @@ void DebugLine(const wchar_t* functionName, const std::wstring& text);
 // lower layers use it for their own reports.
 const wchar_t* CurrentFunctionName();
 
+// The failText of an export that fails without a debug line.
+inline constexpr wchar_t kNoDebugText[] = L"";
+
 namespace detail {
 class NameContext {
 public:
@@ -49,12 +52,14 @@ private:
 
 // Writes the debug line for the exception being handled. A library exception is
 // described by `failText` when given, else by its own Describe(); anything else
-// is reported as message 52 ("Unhandled exception in function '%1'.").
+// is reported as message 52 ("Unhandled exception in function '%1'."). An empty
+// `failText` writes nothing.
 void ReportCaught(const wchar_t* functionName, const wchar_t* failText) noexcept;
 }  // namespace detail
 
 // Runs `body` inside the guarded region; returns its value, or `failure` when it
-// throws. `failText`, when given, is the export's own " - ..." description.
+// throws. `failText`, when given, is the export's own " - ..." description; an
+// empty one (kNoDebugText) means the export writes no debug line at all.
 template <typename R, typename Body>
 R Guarded(const wchar_t* functionName, R failure, Body&& body, const wchar_t* failText = nullptr) noexcept {
     detail::NameContext context(functionName);

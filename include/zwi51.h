@@ -253,6 +253,97 @@ ZWAPI int __stdcall ZelSplitTileToParent(void* splitter);
  * Returns 0; -87 when meter is not a meter window or percent is above 100
  * (the meter is left unchanged). */
 ZWAPI int __stdcall ZelWinSetMeter(HWND meter, UINT percent);
+/* ---- Calendar ---------------------------------------------------------------- */
+/* A calendar is addressed by the instance it announced with ZWM_ControlCreate
+ * (void*). A null instance shows message 48 and fails; an instance that is no
+ * live calendar fails. Each failure inside writes one debug line (the
+ * function's name, "()", and a text naming what failed). Dates are host
+ * date/time values: passed by value they take 28 bytes of arguments.
+ *
+ * Style bits (ZelCalGetStyle, ZelCalSetStyle), with their defaults: */
+#define ZW_CAL_AUTOSIZE          0x0001 /* off: the window is sized to its content */
+#define ZW_CAL_DROPDOWN          0x0002 /* off: serves as a drop-down popup */
+#define ZW_CAL_ARROWSACTIVE      0x0004 /* on: the arrow buttons work */
+#define ZW_CAL_KEYBOARD          0x0008 /* on: keys move the focus and mark */
+#define ZW_CAL_3D                0x0010 /* off: button-face look */
+#define ZW_CAL_MULTISELECT       0x0020 /* off: any set of dates may be marked */
+#define ZW_CAL_OUTSIDESELECTABLE 0x0040 /* on: adjacent-month days may be marked */
+#define ZW_CAL_SPECIALSELECTABLE 0x0080 /* on: days of special-date rules may be marked */
+#define ZW_CAL_SHOWOUTSIDE       0x0100 /* on: adjacent-month days are shown */
+#define ZW_CAL_SHOWFOCUS         0x0200 /* on: the focus day is framed */
+#define ZW_CAL_INSETFOCUS        0x0400 /* off: the frame lies 1 pixel inside */
+#define ZW_CAL_SHOWSPECIAL       0x0800 /* off: special-date rules colour their days */
+#define ZW_CAL_VERTICALARROWS    0x1000 /* off: up and down arrows */
+/* Notifications (WM_COMMAND to the owner, code in the high word of wParam):
+ * 1 focus date set, 2 focus lost, 3 displayed month changed, 8 close up. */
+
+/* Unmarks every date. 1; 0 on failure. */
+ZWAPI int __stdcall ZelCalClearMarked(void* calendar);
+/* Removes every special-date rule. 1; 0 on failure. */
+ZWAPI int __stdcall ZelCalClearSpecials(void* calendar);
+/* Colour of role 0..15 (0 client background, 1 days, 2 adjacent-month days,
+ * 3 title and weekday row, 4 marked days, 5 button face, 6 light edges,
+ * 7 dark edges, 8 arrows, 9 day numbers, 10 weekday names, 11 adjacent-month
+ * numbers, 12 disabled text, 13 title text, 14 marked numbers, 15 lines).
+ * CLR_INVALID (-1) on failure or for another role. Roles 0, 1 and 9 follow
+ * the owner's list-box colours at each paint. */
+ZWAPI COLORREF __stdcall ZelCalGetColor(void* calendar, int role);
+/* Gives a role a colour and repaints what shows it. The previous colour;
+ * CLR_INVALID (-1) on failure. */
+ZWAPI COLORREF __stdcall ZelCalSetColor(void* calendar, int role, COLORREF colour);
+/* Writes the focus date (midnight) to *date (25 bytes). 1; 0 on failure. */
+ZWAPI int __stdcall ZelCalGetFocusDate(void* calendar, ZW_HOSTVALUE* date);
+/* Makes a valid date (without its time) the focus date, displaying its month
+ * when the grid does not show it. 1 when set; 0 for an invalid or null date
+ * (nothing changes) or on failure. */
+ZWAPI int __stdcall ZelCalSetFocusDate(void* calendar, ZW_HOSTVALUE date);
+/* Puts the marked dates into a date/time array at 0, 1, ... and sets its
+ * bounds to 0 .. count - 1 (empty when none). The count; -1 on failure. */
+ZWAPI int __stdcall ZelCalGetMarked(void* calendar, ZW_HARRAY dates);
+/* 1 when exactly this date and time is marked, else 0 (also on failure). */
+ZWAPI int __stdcall ZelCalIsDateMarked(void* calendar, ZW_HOSTVALUE date);
+/* mark 1 marks the date (time included), 0 unmarks it. 1 when the marks
+ * changed; 0 when the date already was in that state, for another flag, or
+ * on failure. */
+ZWAPI int __stdcall ZelCalMarkDate(void* calendar, ZW_HOSTVALUE date, int mark);
+/* ZelCalMarkDate for every element of a date/time array. The number of
+ * changes; -1 on failure. */
+ZWAPI int __stdcall ZelCalMarkDates(void* calendar, ZW_HARRAY dates, int mark);
+/* add 1 adds (or replaces) and add 0 removes a special-date rule of a kind:
+ * 1 that date, 2 that weekday every week, 3 that day of every month, 4 the
+ * occurrence-th such weekday of every month, 5 that day every year, 6 the
+ * occurrence-th such weekday of that month every year. Year, month and day
+ * come from date; weekday 1 Sunday .. 7 Saturday; occurrence 1..5. 1 when
+ * added, replaced or removed; 0 when there was nothing to remove, for another
+ * flag, or on failure. */
+ZWAPI int __stdcall ZelCalSpecialDate(void* calendar, int kind, ZW_HOSTVALUE date, int weekday, int occurrence,
+                                      COLORREF textColour, COLORREF backgroundColour, int add);
+/* 1 when a rule of any kind matches date's year, month and day with the
+ * given weekday and occurrence (kind plays no part), else 0 (also on failure). */
+ZWAPI int __stdcall ZelCalIsDateSpecial(void* calendar, int kind, ZW_HOSTVALUE date, int weekday, int occurrence);
+/* Puts each rule's kind, date (from its year, month and day; null when the
+ * kind has none), weekday and occurrence into four arrays (numbers, date/times,
+ * numbers, numbers) at 0, 1, ...; all four get the bounds 0 .. count - 1.
+ * The count; -1 on failure. */
+ZWAPI int __stdcall ZelCalGetSpecials(void* calendar, ZW_HARRAY kinds, ZW_HARRAY dates, ZW_HARRAY weekdays,
+                                      ZW_HARRAY occurrences);
+/* The style word (ZW_CAL_*). 0 on failure. */
+ZWAPI DWORD __stdcall ZelCalGetStyle(void* calendar);
+/* Sets (on nonzero) or clears every style bit in bits. The style word before;
+ * 0 on failure. Turning ZW_CAL_MULTISELECT off leaves only the focus date
+ * marked. */
+ZWAPI DWORD __stdcall ZelCalSetStyle(void* calendar, DWORD bits, int on);
+/* Replaces the month names of every calendar with a string array of exactly
+ * 12 elements, January first. 1; 0 on failure (no name changes). */
+ZWAPI int __stdcall ZelCalSetMonths(void* calendar, ZW_HARRAY names);
+/* Replaces the weekday names (abbreviated to two characters in the calendar)
+ * with a string array of exactly 7 elements, Sunday first. 1; 0 on failure. */
+ZWAPI int __stdcall ZelCalSetWeekDays(void* calendar, ZW_HARRAY names);
+/* Sets the first day of the week, 1 Sunday .. 7 Saturday. The previous one;
+ * -1 on failure (a weekday outside 1..7 is reported in a message box). */
+ZWAPI int __stdcall ZelCalWeekStartSet(void* calendar, int weekday);
+/* The first day of the week, 1..7; -1 on failure (no debug line). */
+ZWAPI int __stdcall ZelCalWeekStartGet(void* calendar);
 
 #ifdef __cplusplus
 }

@@ -110,6 +110,12 @@ CDateTime CDateTime::PreviousDay() const {
     return CDateTime(previous);
 }
 
+CDateTime CDateTime::AddDays(int days) const {
+    HostDate moved = NullHostValue();
+    HostNumAdd(&value_, double(days), &moved);
+    return CDateTime(moved);
+}
+
 CDateTimeSpan CDateTime::Minus(const CDateTime& other) const {
     HostNumber days = NullHostValue();
     HostNumSubtract(&value_, &other.value_, &days);

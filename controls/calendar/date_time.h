@@ -63,6 +63,8 @@ public:
     CDateTime DateOnly() const;
     CDateTime NextDay() const;
     CDateTime PreviousDay() const;
+    // This date moved by a whole number of days (any sign).
+    CDateTime AddDays(int days) const;
     // This date less `other`, in days.
     CDateTimeSpan Minus(const CDateTime& other) const;
     // This date moved by a span.
