@@ -104,6 +104,124 @@ ZWAPI int __stdcall ZelFileGetType(LPCWSTR name);
 ZWAPI ZW_HSTR __stdcall ZelFileFind(LPCWSTR name);
 ZWAPI ZW_HSTR __stdcall ZelFileCreateTemp(LPCWSTR prefix);
 
+/* ---- Outline list box: item handles, window and drawing -------------------
+ * Any host list box or combo box becomes an outline box with ZelListSetStyle.
+ * An item handle (ZW_HITEM) is a tree node of an outline box; the hidden root
+ * is at level -1, top-level items at level 0. Handles are checked against the
+ * live items: a stale or garbage handle gets the failure value. */
+typedef struct ZW_ITEM_* ZW_HITEM;
+
+/* Private messages of outline boxes. ZW_LBN_SELCHANGE (posted to the box): the
+ * selection may have changed. ZW_LBN_BUTTON (posted to the box): the plus or
+ * minus button of row wParam was pressed. */
+#define ZW_LBN_SELCHANGE 0x6003
+#define ZW_LBN_BUTTON 0x6009
+
+/* The hidden root of an outline box, made on first demand.
+ * Returns 0 when the box is not in outline mode or memory runs out. */
+ZWAPI ZW_HITEM __stdcall ZelListGetRoot(HWND list);
+/* The item shown in `row` (the root for row -1). Returns 0 for a plain row, a
+ * bad row or a box not in outline mode. */
+ZWAPI ZW_HITEM __stdcall ZelListGetItemHandle(HWND list, int row);
+/* The row in which an item is shown (a combo box: its selected row).
+ * Returns -1 for an item without a row or a null or stale handle. */
+ZWAPI int __stdcall ZelListGetItemIndex(ZW_HITEM item);
+/* An item's level: -1 for the root and for a null or stale handle. */
+ZWAPI int __stdcall ZelListGetLevel(ZW_HITEM item);
+/* An item's parent, next and previous sibling; 0 when there is none or the
+ * handle is null or stale. */
+ZWAPI ZW_HITEM __stdcall ZelListGetParent(ZW_HITEM item);
+ZWAPI ZW_HITEM __stdcall ZelListGetNextSibling(ZW_HITEM item);
+ZWAPI ZW_HITEM __stdcall ZelListGetPrevSibling(ZW_HITEM item);
+
+/* Outline style bits */
+#define ZW_LS_OUTLINE            0x00000001
+#define ZW_LS_UPPERCASE          0x00000002
+#define ZW_LS_LOWERCASE          0x00000004
+#define ZW_LS_SELKEEPSCOLOR      0x00000008
+#define ZW_LS_PAINTPICCOLUMN     0x00000010
+#define ZW_LS_PICTUREABOVE       0x00000020
+#define ZW_LS_NOTREELINES        0x00000040
+#define ZW_LS_COMBONOEDITCOPY    0x00000100
+#define ZW_LS_SELFOLLOWSFOCUS    0x00000200
+#define ZW_LS_KEEPSELFRAME       0x00000400
+#define ZW_LS_MULTIPLESEL        0x00000800
+#define ZW_LS_HSCROLL            0x00001000
+#define ZW_LS_SELONBACKGROUND    0x00002000
+#define ZW_LS_OPAQUEFROMINDENT   0x00004000
+#define ZW_LS_SELBACKISCOLOR     0x00008000
+#define ZW_LS_WIDEEXTENT         0x00010000
+#define ZW_LS_BUTTONS            0x00020000
+#define ZW_LS_PROPERCASE         0x00040000
+#define ZW_LS_EXTENDEDSEL        0x01000000
+#define ZW_LS_DISABLENOSCROLL    0x02000000
+#define ZW_LS_NOINTEGRALHEIGHT   0x04000000
+#define ZW_LS_COMBOEXTENDEDUI    0x08000000
+
+/* Turns a host list or combo box into an outline box (any bit of 0x08FFFFFF)
+ * and sets its window styles. `create` is the box's creation structure when
+ * called while the box is being created (owner-drawn styles only take effect
+ * then), else null. Returns 1; 0 when the window is not a list or combo box,
+ * has no parent, or memory runs out. */
+ZWAPI int __stdcall ZelListSetStyle(HWND list, DWORD style, CREATESTRUCTW* create);
+/* The box's outline style bits; 0 when it is not an outline box. */
+ZWAPI DWORD __stdcall ZelListGetStyle(HWND list);
+/* Sets the indent per level, in halves of the average character width.
+ * Returns 1; 0 when the box is not an outline box. */
+ZWAPI int __stdcall ZelListSetIndent(HWND list, int indent);
+/* Turns the process-wide outline redraw switch on (and repaints the box) or
+ * off. Returns 1; 0 when the box is not an outline box. */
+ZWAPI int __stdcall ZelListSetOutlineRedraw(HWND list, BOOL redraw);
+/* Rebuilds the rows from the tree, showing the items up to `level`
+ * (0x7FFE: every item not marked hidden). Returns 1; 0 when nothing was shown. */
+ZWAPI int __stdcall ZelListShowOutline(HWND list, int level);
+/* The text rectangle of a row in client pixels. Returns 1; 0 for a combo box,
+ * a bad row or a row without a record. */
+ZWAPI int __stdcall ZelListGetTextRectangle(HWND list, int row, int* top, int* left, int* bottom, int* right);
+/* The row under a client point; -1 outside the rows or for a combo box. */
+ZWAPI int __stdcall ZelListGetIndexFromPoint(HWND list, int x, int y);
+/* The first and last visible rows; returns their number, -87 when the window
+ * is not a list box. */
+ZWAPI int __stdcall ZelListGetVisibleRange(HWND list, int* first, int* last);
+
+/* ---- Pictures and fonts -------------------------------------------------------
+ * A picture handle (ZW_HPIC) is a bitmap with a transparency mask (pixels of
+ * the top-left pixel's colour are transparent) or an icon. Fonts are GDI font
+ * handles. Enhancement bits: 0x02 italic, 0x04 underline, 0x08 bold,
+ * 0x10 strikeout. */
+typedef struct ZW_PIC_* ZW_HPIC;
+
+#define PIC_FormatBitmap 0x0001
+#define PIC_FormatIcon   0x0002
+#define PIC_FromMemory   0x0100 /* source points at a .BMP or .ICO file image */
+#define PIC_FromModule   0x0200 /* source is a program or library; name a resource */
+#define PIC_FromFile     0x0400
+#define PIC_FromHost     0x0800 /* name (else source) is a host application resource */
+#define PIC_LargeIcon    0x1000 /* scaled to the large icon size */
+#define PIC_SmallIcon    0x2000 /* scaled to 16 by 16 */
+#define PIC_OwnedByList  0x8000 /* freed with the picture cache of its list box */
+
+/* Loads a picture. A source whose text from its first "." is ".BMP", ".ICO",
+ * ".EXE" or ".DLL" adds the matching source and format bits. For an icon from
+ * a module, a name "#n" (or empty) takes the module's icon number n.
+ * Returns the picture, 0 on failure. */
+ZWAPI ZW_HPIC __stdcall ZelPicLoad(UINT flags, LPCWSTR source, LPCWSTR name);
+/* Destroys a picture. Returns 0; -87 for a null or stale handle. */
+ZWAPI int __stdcall ZelPicFree(ZW_HPIC picture);
+/* Makes a font of `points` points with the enhancement bits. Returns the
+ * font, 0 on failure (a face name of 32 characters or more). */
+ZWAPI HFONT __stdcall ZelFontLoad(LPCWSTR face, int points, UINT bits);
+/* Reads a font back: face name (a new host string in *face), point size and
+ * enhancement bits. Returns 1; 0 when the handle is not a font. */
+ZWAPI int __stdcall ZelFontGet(HFONT font, ZW_HSTR* face, int* points, WORD* bits);
+/* Deletes a font (and forgets it in every list box's font cache). Returns 1. */
+ZWAPI int __stdcall ZelFontFree(HFONT font);
+/* Lists font families: `which` 0x1 screen, 0x2 default printer (first). Face
+ * names go to a host string array, types to a host number array (4 TrueType,
+ * 1 device, 2 raster, 0 other); both get bounds 0 to count - 1.
+ * Returns the number of fonts; -87 for bad arrays. */
+ZWAPI int __stdcall ZelFontEnum(UINT which, ZW_HARRAY names, ZW_HARRAY types);
+
 #ifdef __cplusplus
 }
 #endif
