@@ -56,9 +56,9 @@ HOSTTEST BOOL __stdcall HostTestSetDateOrder(LPCWSTR order);
 
 // Host list and combo boxes. Makes a real USER32 list box (type 0x2000) or
 // combo box (type 0x4000) of window style `style`, subclassed by the host's
-// own procedure; `callback`, when given, is called while the window is being
-// created (before WM_NCCREATE), with its creation structure, the way a host
-// application learns of a new control.
+// own procedure; `callback`, when given, is called when the window receives
+// WM_NCCREATE, before the box itself sees it, with the creation structure the
+// box will read: the way a host application learns of a new control.
 typedef void(__stdcall* HostTestCreateCallback)(HWND window, CREATESTRUCTW* create, void* context);
 HOSTTEST HWND __stdcall HostTestCreateList(HWND parent, DWORD type, DWORD style, int x, int y, int width,
                                            int height, int id, HostTestCreateCallback callback, void* context);

@@ -14,6 +14,8 @@ namespace {
 
 struct HostList {
     WNDPROC original = nullptr;        // USER32's procedure
+    HostTestCreateCallback callback = nullptr;  // told of the window at WM_NCCREATE
+    void* context = nullptr;
     std::map<UINT, int> counts;        // library messages that reached the host, by number
     std::map<UINT, WPARAM> lastWParam; // wParam of the last of each
 };
@@ -36,6 +38,13 @@ LRESULT CALLBACK HostListProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     auto it = lists.find(window);
     if (it == lists.end()) return DefWindowProcW(window, message, wParam, lParam);
     const WNDPROC original = it->second.original;
+    if (message == WM_NCCREATE && it->second.callback) {
+        // The application hears of the box with the creation structure that
+        // the box's own creation will read.
+        const HostTestCreateCallback callback = it->second.callback;
+        it->second.callback = nullptr;
+        callback(window, reinterpret_cast<CREATESTRUCTW*>(lParam), it->second.context);
+    }
     if (IsLibraryMessage(message)) {
         ++it->second.counts[message];
         it->second.lastWParam[message] = wParam;
@@ -51,14 +60,14 @@ LRESULT CALLBACK HostListProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND && creating.type) {
         auto window = reinterpret_cast<HWND>(wParam);
-        auto* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
         const Creation now = creating;
         creating.type = 0;  // only the box itself, not windows it makes
         HostList& list = lists[window];
+        list.callback = now.callback;
+        list.context = now.context;
         list.original = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HostListProc)));
         HostTestSetObjectType(window, now.type);
-        if (now.callback) now.callback(window, create, now.context);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
