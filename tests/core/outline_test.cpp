@@ -339,3 +339,127 @@ TEST(ImageFile, IconImagesAreCheckedAgainstTheirBytes) {
     Put32(far, 6 + 12, 0xFFFFFFF0u);
     EXPECT_FALSE(ParseIconImage(Bytes(far), far.size(), &image)) << "offset past the end";
 }
+
+// ---- saved outline blocks ----------------------------------------------------
+
+#include "controls/outline/core/outline_block.h"
+#include "controls/outline/core/outline_text.h"
+
+namespace {
+
+OBLOB SampleOutline() {
+    OBLOB outline;
+    outline.style = 0x20001;
+    outline.indent = 8;
+    outline.topRow = 3;
+    outline.pictures.push_back({0x8201, u"ZWI51.DLL", u"plusdk"});
+    outline.fonts.push_back({10, 0x08, u"Arial"});
+    outline.items.push_back({-1, -1, -1, -1, 0, 0, 0, u""});
+    outline.items.push_back({0, 0, -1, 0, 0xFF, 0x80000000, 42, u"top"});
+    outline.items.push_back({1, -1, -1, -1, 0x01000000, 0x10000, 7, std::u16string(300, u'x')});
+    return outline;
+}
+
+std::vector<std::uint8_t> Blob(std::initializer_list<int> bytes) {
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+}
+
+}  // namespace
+
+TEST(OutlineBlock, RoundTripAndLayout) {
+    const OBLOB outline = SampleOutline();
+    const std::vector<std::uint8_t> block = WriteOutlineBlock(outline);
+    ASSERT_GE(block.size(), 26u);
+    EXPECT_EQ(block[0], 0x59);
+    EXPECT_EQ(block[1], 0x87);
+    EXPECT_EQ(block[14], 1);  // picture count
+    EXPECT_EQ(block[22], 3);  // item count
+    // First picture: flags, then the source "ZWI51.DLL" as FF FE FF 09 and UTF-16.
+    EXPECT_EQ(std::vector<std::uint8_t>(block.begin() + 26, block.begin() + 32), Blob({0x01, 0x82, 0xFF, 0xFE, 0xFF, 9}));
+    OBLOB read;
+    ASSERT_EQ(ReadOutlineBlock(block.data(), block.size(), &read), BlockResult::Ok);
+    EXPECT_EQ(read.style, outline.style);
+    EXPECT_EQ(read.topRow, 3u);
+    ASSERT_EQ(read.items.size(), 3u);
+    EXPECT_EQ(read.items[1].text, u"top");
+    EXPECT_EQ(read.items[1].value, 42u);
+    EXPECT_EQ(read.items[2].text.size(), 300u);
+    EXPECT_EQ(read.items[2].level, 1);
+    EXPECT_EQ(read.fonts[0].face, u"Arial");
+    EXPECT_EQ(read.pictures[0].name, u"plusdk");
+}
+
+TEST(OutlineBlock, EightBitStringsAreRead) {
+    // No pictures or fonts; one item at level 0 whose text has no marker.
+    std::vector<std::uint8_t> block = Blob({0x59, 0x87, 1, 0, 0, 0, 5, 0, 0, 0, 0, 0, 0, 0,  // header
+                                            0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0,            // counts
+                                            0, 0, 0, 0,                                    // level
+                                            0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                            0xFF, 0xFF, 0xFF, 0xFF,                        // no pictures, no font
+                                            0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,            // colour, flags, value
+                                            2, 'h', 'i'});
+    OBLOB read;
+    ASSERT_EQ(ReadOutlineBlock(block.data(), block.size(), &read), BlockResult::Ok);
+    ASSERT_EQ(read.items.size(), 1u);
+    EXPECT_EQ(read.items[0].text, u"hi");
+    EXPECT_EQ(read.items[0].normalPicture, -1);
+    EXPECT_EQ(read.indent, 5u);
+}
+
+TEST(OutlineBlock, DamagedBlocksAreRefused) {
+    const std::vector<std::uint8_t> good = WriteOutlineBlock(SampleOutline());
+    OBLOB untouched = SampleOutline();
+    struct Case {
+        const char* what;
+        std::vector<std::uint8_t> bytes;
+        BlockResult result;
+    } cases[] = {
+        {"empty", {}, BlockResult::WrongSignature},
+        {"wrong signature", Blob({0x58, 0x87, 0, 0}), BlockResult::WrongSignature},
+        {"header only", Blob({0x59, 0x87, 0, 0, 0}), BlockResult::Corrupt},
+        {"truncated", std::vector<std::uint8_t>(good.begin(), good.end() - 1), BlockResult::Corrupt},
+        {"huge item count", good, BlockResult::Corrupt},
+        {"huge string length", good, BlockResult::Corrupt},
+    };
+    cases[4].bytes[22] = cases[4].bytes[23] = cases[4].bytes[24] = cases[4].bytes[25] = 0xFF;
+    cases[5].bytes[31] = 0xFF;  // source length: FF, then a 16-bit length far past the end
+    cases[5].bytes.insert(cases[5].bytes.begin() + 32, {0xF0, 0xFF});
+    for (Case& c : cases) {
+        OBLOB out = untouched;
+        EXPECT_EQ(ReadOutlineBlock(c.bytes.data(), c.bytes.size(), &out), c.result) << c.what;
+        EXPECT_EQ(out.items.size(), untouched.items.size()) << c.what << ": left as it was";
+    }
+}
+
+TEST(OutlineText, IndentationPlacesItems) {
+    struct Line {
+        bool asChild;
+        size_t depth;
+        const char* text;
+    };
+    struct Case {
+        const char* what;
+        std::string file;
+        std::vector<Line> items;
+    } cases[] = {
+        {"siblings and a child", "A\r\nB\r\n  B1\r\nC",
+         {{true, 0, "A"}, {false, 1, "B"}, {true, 1, "B1"}, {true, 0, "C"}}},
+        {"tab equals eight spaces", "A\r\n\tA1\r\n        A2\r\n",
+         {{true, 0, "A"}, {true, 1, "A1"}, {false, 2, "A2"}}},
+        {"second line less indented: both top-level", "    A\r\nB\r\n", {{true, 0, "A"}, {true, 0, "B"}}},
+        {"dedent to a middle depth", "A\r\n    B\r\n        C\r\n  D\r\n",
+         {{true, 0, "A"}, {true, 1, "B"}, {true, 2, "C"}, {true, 1, "D"}}},
+        {"blank and space-only lines make nothing", "A\r\n\r\n   \r\nB", {{true, 0, "A"}, {false, 1, "B"}}},
+        {"lone LF stays in the text", "A\nB\r\n", {{true, 0, "A\nB"}}},
+        {"text ends at a NUL", std::string("A\r\nB\0C\r\nD", 10), {{true, 0, "A"}, {false, 1, "B"}}},
+    };
+    for (const Case& c : cases) {
+        const std::vector<OutlineTextItem> got = ParseOutlineText(c.file);
+        ASSERT_EQ(got.size(), c.items.size()) << c.what;
+        for (size_t i = 0; i < got.size(); ++i) {
+            EXPECT_EQ(got[i].asChild, c.items[i].asChild) << c.what << " line " << i;
+            EXPECT_EQ(got[i].depth, c.items[i].depth) << c.what << " line " << i;
+            EXPECT_EQ(got[i].text, c.items[i].text) << c.what << " line " << i;
+        }
+    }
+}

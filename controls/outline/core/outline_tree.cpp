@@ -138,6 +138,20 @@ void InsertAfter(TreeNode& sibling, TreeNode& node) {
     if (node.next) UpdatePosition(*node.next);
 }
 
+void InsertBefore(TreeNode& sibling, TreeNode& node) {
+    TreeNode* parent = sibling.parent;
+    node.parent = parent;
+    node.next = &sibling;
+    node.previous = sibling.previous;
+    if (sibling.previous) sibling.previous->next = &node;
+    else if (parent) parent->firstChild = &node;
+    sibling.previous = &node;
+    ShiftLevels(node, sibling.level - node.level);
+    UpdatePosition(node);
+    UpdatePosition(sibling);
+    if (node.previous) UpdatePosition(*node.previous);
+}
+
 void Unlink(TreeNode& node) {
     TreeNode* parent = node.parent;
     TreeNode* previous = node.previous;
@@ -158,6 +172,13 @@ TreeNode* NextInBranch(const TreeNode& node, const TreeNode& top) {
         if (at->next) return at->next;
     }
     return nullptr;
+}
+
+bool IsInBranch(const TreeNode& node, const TreeNode& top) {
+    for (const TreeNode* at = &node; at; at = at->parent) {
+        if (at == &top) return true;
+    }
+    return false;
 }
 
 void ShiftLevels(TreeNode& node, int delta) {

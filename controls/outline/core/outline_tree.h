@@ -78,6 +78,8 @@ void UpdatePosition(TreeNode& node);
 void AppendChild(TreeNode& parent, TreeNode& child);
 // Links `node` right after `sibling` under the sibling's parent, at its level.
 void InsertAfter(TreeNode& sibling, TreeNode& node);
+// Links `node` right before `sibling` under the sibling's parent, at its level.
+void InsertBefore(TreeNode& sibling, TreeNode& node);
 // Unlinks `node` from its parent and siblings, mending their links and
 // position bits; a parent left without children loses 0x80000000 and
 // 0x40000000. The node keeps its own children.
@@ -86,6 +88,8 @@ void Unlink(TreeNode& node);
 // The node after `node` in pre-order within the branch of `top` (`top`
 // itself excluded), or null at the branch's end.
 TreeNode* NextInBranch(const TreeNode& node, const TreeNode& top);
+// Whether `node` is `top` or lies in its branch.
+bool IsInBranch(const TreeNode& node, const TreeNode& top);
 // Adds `delta` to the level of `node` and of all its descendants.
 void ShiftLevels(TreeNode& node, int delta);
 

@@ -100,9 +100,20 @@ bool AdoptIcon(PIC& pic, HICON icon, BYTE type, SIZE target) {
     return true;
 }
 
+// Whether `source` names the library itself ("ZWI51.DLL" or its own file name).
+bool IsLibrary(const std::wstring& source) {
+    WCHAR path[MAX_PATH] = {};
+    GetModuleFileNameW(ModuleInstance(), path, MAX_PATH);
+    const wchar_t* file = wcsrchr(path, L'\\');
+    file = file ? file + 1 : path;
+    return lstrcmpiW(source.c_str(), L"ZWI51.DLL") == 0 || lstrcmpiW(source.c_str(), file) == 0 ||
+           lstrcmpiW(source.c_str(), path) == 0;
+}
+
 bool LoadFromModule(PIC& pic, SIZE target) {
     const bool bitmap = IsBitmapFormat(pic);
-    HMODULE module = LoadLibraryExW(pic.source.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const bool library = IsLibrary(pic.source);
+    HMODULE module = library ? ModuleInstance() : LoadLibraryExW(pic.source.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (!module) return false;
     bool loaded;
     if (bitmap) {
@@ -118,7 +129,7 @@ bool LoadFromModule(PIC& pic, SIZE target) {
         loaded = AdoptIcon(pic, static_cast<HICON>(LoadImageW(module, pic.name.c_str(), IMAGE_ICON, 0, 0, 0)),
                            PIC::kIcon, target);
     }
-    FreeLibrary(module);
+    if (!library) FreeLibrary(module);
     return loaded;
 }
 
