@@ -6,6 +6,7 @@
 // the library's item model directly, so this program links its objects.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,38 +15,15 @@
 #include "controls/outline/outline_box.h"
 #include "controls/outline/pictures/caches.h"
 #include "controls/outline/pictures/pic.h"
-#include "tests/win/support/zwtest.h"
+#include "tests/win/support/outline_boxes.h"
 
 using namespace zw::outline;
 
 namespace {
 
 constexpr int kBoxId = 301;
-constexpr COLORREF kBackground = RGB(255, 255, 255);
-constexpr COLORREF kInk = RGB(0, 0, 128);
-
-LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-HWND NewForm() {
-    static const ATOM registered = [] {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = FormProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"ZwOutlineTestForm";
-        return RegisterClassW(&wc);
-    }();
-    EXPECT_NE(registered, 0);
-    return CreateWindowExW(0, L"ZwOutlineTestForm", L"", WS_OVERLAPPEDWINDOW, 0, 0, 400, 400, nullptr,
-                           nullptr, GetModuleHandleW(nullptr), nullptr);
-}
-
-void __stdcall ApplyStyle(HWND window, CREATESTRUCTW* create, void* style) {
-    HostTestSetWindowColor(window, 5, kBackground);
-    HostTestSetWindowColor(window, 8, kInk);
-    ZelListSetStyle(window, *static_cast<DWORD*>(style), create);
-}
+constexpr COLORREF kBackground = zwtest::kBoxBackground;
+constexpr COLORREF kInk = zwtest::kBoxInk;
 
 // The designer's scroll bar setting (property 225) for the next box.
 const wchar_t* scrollSetting = nullptr;
@@ -53,13 +31,6 @@ const wchar_t* scrollSetting = nullptr;
 void __stdcall ApplyStyleWithSetting(HWND window, CREATESTRUCTW* create, void* style) {
     HostTestSetWindowProperty(window, 225, scrollSetting);
     ZelListSetStyle(window, *static_cast<DWORD*>(style), create);
-}
-
-// An outline box made by the host with the outline style applied while it is
-// created, as a host application does.
-HWND NewBox(HWND form, DWORD style, DWORD windowStyle = 0, DWORD type = HOST_TYPE_LISTBOX, int height = 200) {
-    const DWORD base = WS_CHILD | WS_VISIBLE | (type == HOST_TYPE_LISTBOX ? LBS_NOTIFY : CBS_DROPDOWN);
-    return HostTestCreateList(form, type, base | windowStyle, 0, 0, 200, height, kBoxId, &ApplyStyle, &style);
 }
 
 std::wstring Text(HWND box, int row, UINT message = LB_GETTEXT) {
@@ -168,22 +139,23 @@ protected:
     void SetUp() override {
         records_ = LiveRecordCount();
         nodes_ = LiveNodeCount();
-        form_ = NewForm();
-        ASSERT_NE(form_, nullptr);
+        form_ = std::make_unique<zwtest::Form>();
+        ASSERT_NE(form_->Handle(), nullptr);
     }
     void TearDown() override {
-        DestroyWindow(form_);
+        form_.reset();
         EXPECT_EQ(LiveRecordCount(), records_) << "records left behind";
         EXPECT_EQ(LiveNodeCount(), nodes_) << "nodes left behind";
     }
-    HWND form_ = nullptr;
+    std::unique_ptr<zwtest::Form> form_;
+    HWND Form() const { return form_->Handle(); }
     size_t records_ = 0, nodes_ = 0;
 };
 
 }  // namespace
 
 TEST_F(OutlineBox, AttachingChecksTheWindowAndSetsStyles) {
-    HWND button = CreateWindowW(L"BUTTON", L"", WS_CHILD, 0, 0, 10, 10, form_, nullptr, nullptr, nullptr);
+    HWND button = CreateWindowW(L"BUTTON", L"", WS_CHILD, 0, 0, 10, 10, Form(), nullptr, nullptr, nullptr);
     HWND orphan = CreateWindowW(L"LISTBOX", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     EXPECT_EQ(ZelListSetStyle(button, 1, nullptr), 0);
     EXPECT_EQ(ZelListSetStyle(orphan, 1, nullptr), 0);
@@ -207,7 +179,7 @@ TEST_F(OutlineBox, AttachingChecksTheWindowAndSetsStyles) {
         {ZW_LS_NOINTEGRALHEIGHT | ZW_LS_DISABLENOSCROLL, 0, LBS_NOINTEGRALHEIGHT | LBS_DISABLENOSCROLL, 0},
     };
     for (const Case& c : cases) {
-        HWND box = NewBox(form_, c.style, LBS_HASSTRINGS);
+        HWND box = form_->Box(c.style, LBS_HASSTRINGS);
         ASSERT_NE(box, nullptr);
         const LONG windowStyle = GetWindowLongW(box, GWL_STYLE);
         EXPECT_EQ(windowStyle & c.windowBits, c.windowBits) << std::hex << c.style;
@@ -216,7 +188,7 @@ TEST_F(OutlineBox, AttachingChecksTheWindowAndSetsStyles) {
         DestroyWindow(box);
     }
     // A box with a horizontal scroll bar records horizontal scrolling.
-    HWND wide = NewBox(form_, ZW_LS_OUTLINE, WS_HSCROLL);
+    HWND wide = form_->Box(ZW_LS_OUTLINE, WS_HSCROLL);
     EXPECT_EQ(ZelListGetStyle(wide), DWORD(ZW_LS_OUTLINE | ZW_LS_HSCROLL));
     EXPECT_EQ(ZelListSetIndent(wide, 3), 1);
 }
@@ -229,7 +201,7 @@ TEST_F(OutlineBox, VerticalScrollBarUnlessTheDesignerSaysNo) {
     for (const Case& c : cases) {
         scrollSetting = c.setting;
         DWORD style = ZW_LS_OUTLINE;
-        HWND box = HostTestCreateList(form_, HOST_TYPE_LISTBOX, WS_CHILD, 0, 0, 100, 100, kBoxId,
+        HWND box = HostTestCreateList(Form(), HOST_TYPE_LISTBOX, WS_CHILD, 0, 0, 100, 100, kBoxId,
                                       &ApplyStyleWithSetting, &style);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ((GetWindowLongW(box, GWL_STYLE) & WS_VSCROLL) != 0, c.scrollBar) << (c.setting ? "set" : "none");
@@ -239,7 +211,7 @@ TEST_F(OutlineBox, VerticalScrollBarUnlessTheDesignerSaysNo) {
 }
 
 TEST_F(OutlineBox, HostListMessagesWorkOnRowRecords) {
-    HWND box = NewBox(form_, ZW_LS_OUTLINE | ZW_LS_UPPERCASE);
+    HWND box = form_->Box(ZW_LS_OUTLINE | ZW_LS_UPPERCASE);
     EXPECT_EQ(SendMessageW(box, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"alpha")), 0);
     EXPECT_EQ(SendMessageW(box, 0x401, 0, reinterpret_cast<LPARAM>(L"gamma")), 1);  // 16-bit add
     EXPECT_EQ(SendMessageW(box, LB_INSERTSTRING, 1, reinterpret_cast<LPARAM>(L"Beta")), 1);
@@ -275,7 +247,7 @@ TEST_F(OutlineBox, HostListMessagesWorkOnRowRecords) {
     EXPECT_EQ(Text(box, 2), L"BETA");
 
     EXPECT_EQ(SendMessageW(box, 0x600D, 0, 0), 1);
-    HWND plain = CreateWindowW(L"LISTBOX", L"", WS_CHILD, 0, 0, 10, 10, form_, nullptr, nullptr, nullptr);
+    HWND plain = CreateWindowW(L"LISTBOX", L"", WS_CHILD, 0, 0, 10, 10, Form(), nullptr, nullptr, nullptr);
     EXPECT_EQ(SendMessageW(plain, 0x600D, 0, 0), 0);
     // Deleting a row frees its record.
     const size_t live = LiveRecordCount();
@@ -284,7 +256,7 @@ TEST_F(OutlineBox, HostListMessagesWorkOnRowRecords) {
 }
 
 TEST_F(OutlineBox, ComboBoxMessagesAndItsEditField) {
-    HWND box = NewBox(form_, ZW_LS_OUTLINE, 0, HOST_TYPE_COMBOBOX);
+    HWND box = form_->Box(ZW_LS_OUTLINE, 0, HOST_TYPE_COMBOBOX);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"one")), 0);
     EXPECT_EQ(SendMessageW(box, 0x403, 0, reinterpret_cast<LPARAM>(L"three")), 1);
@@ -316,12 +288,12 @@ TEST_F(OutlineBox, ComboBoxMessagesAndItsEditField) {
     GetWindowTextW(edit, text, 32);
     EXPECT_STREQ(text, L"two");
     // The selection change notification reaches the host as message 0x2006.
-    SendMessageW(form_, WM_COMMAND, MAKEWPARAM(kBoxId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+    SendMessageW(Form(), WM_COMMAND, MAKEWPARAM(kBoxId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
     EXPECT_EQ(HostTestListMessages(box, 0x2006, nullptr), 1);
 }
 
 TEST_F(OutlineBox, DisabledRowsAreNeverSelected) {
-    HWND box = NewBox(form_, ZW_LS_OUTLINE | ZW_LS_MULTIPLESEL);
+    HWND box = form_->Box(ZW_LS_OUTLINE | ZW_LS_MULTIPLESEL);
     for (const wchar_t* text : {L"a", L"b", L"c", L"d"}) SendMessageW(box, LB_ADDSTRING, 0, LPARAM(text));
     for (int row : {1, 2, 3}) SendMessageW(box, LB_SETSEL, TRUE, row);
     AsRecord(reinterpret_cast<void*>(CallUnderlying(box, LB_GETITEMDATA, 2, 0)))->flags |= kRowDisabled;
@@ -335,7 +307,7 @@ TEST_F(OutlineBox, DisabledRowsAreNeverSelected) {
     EXPECT_EQ(SendMessageW(box, LB_GETSEL, 2, 0), 0);
     EXPECT_EQ(SendMessageW(box, 0x408, 3, 0), 1);
 
-    HWND single = NewBox(form_, ZW_LS_OUTLINE);
+    HWND single = form_->Box(ZW_LS_OUTLINE);
     SendMessageW(single, LB_ADDSTRING, 0, LPARAM(L"x"));
     SendMessageW(single, LB_SETCURSEL, 0, 0);
     EXPECT_EQ(SendMessageW(single, 0x409, 0, 0), 0);
@@ -344,7 +316,7 @@ TEST_F(OutlineBox, DisabledRowsAreNeverSelected) {
 }
 
 TEST_F(OutlineBox, LettersSearchAndPagesMove) {
-    HWND box = NewBox(form_, ZW_LS_OUTLINE, LBS_NOINTEGRALHEIGHT);
+    HWND box = form_->Box(ZW_LS_OUTLINE, LBS_NOINTEGRALHEIGHT);
     const wchar_t* texts[] = {L"apple", L"Banana", L"avocado", L"cherry"};
     for (const wchar_t* text : texts) SendMessageW(box, LB_ADDSTRING, 0, LPARAM(text));
     for (int i = 0; i < 40; ++i) SendMessageW(box, LB_ADDSTRING, 0, LPARAM(L"zz"));
@@ -375,7 +347,7 @@ TEST_F(OutlineBox, LettersSearchAndPagesMove) {
         EXPECT_EQ(SendMessageW(box, LB_GETCURSEL, 0, 0), p.to) << p.from;
     }
     // With multiple selection the caret moves, not the selection.
-    HWND multi = NewBox(form_, ZW_LS_OUTLINE | ZW_LS_MULTIPLESEL);
+    HWND multi = form_->Box(ZW_LS_OUTLINE | ZW_LS_MULTIPLESEL);
     for (const wchar_t* text : texts) SendMessageW(multi, LB_ADDSTRING, 0, LPARAM(text));
     SendMessageW(multi, LB_SETCARETINDEX, 3, 0);
     SendMessageW(multi, WM_KEYDOWN, 'A', 0);
@@ -384,7 +356,7 @@ TEST_F(OutlineBox, LettersSearchAndPagesMove) {
 }
 
 TEST_F(OutlineBox, ButtonsReportPressesAndSwallowTheRest) {
-    HWND box = NewBox(form_, ZW_LS_BUTTONS);
+    HWND box = form_->Box(ZW_LS_BUTTONS);
     TreeNode* root = Root(box);
     TreeNode* top = Item(box, root, u"top");
     TreeNode* parent = Item(box, top, u"parent");
@@ -418,7 +390,7 @@ TEST_F(OutlineBox, ButtonsReportPressesAndSwallowTheRest) {
 }
 
 TEST_F(OutlineBox, DrawingIndentPictureLinesAndButtons) {
-    HWND box = NewBox(form_, ZW_LS_BUTTONS);
+    HWND box = form_->Box(ZW_LS_BUTTONS);
     zw::PIC* picture = SquarePicture(RGB(0, 160, 0));
     ASSERT_NE(picture, nullptr);
     zw::CachePicture(box, picture);
@@ -478,7 +450,7 @@ TEST_F(OutlineBox, SelectedRowColours) {
         {ZW_LS_OUTLINE, true, kBackground},
     };
     for (const Case& c : cases) {
-        HWND box = NewBox(form_, c.style);
+        HWND box = form_->Box(c.style);
         SendMessageW(box, LB_ADDSTRING, 0, LPARAM(L"row"));
         SendMessageW(box, LB_SETCURSEL, 0, 0);
         RowRecord* record = AsRecord(reinterpret_cast<void*>(CallUnderlying(box, LB_GETITEMDATA, 0, 0)));
@@ -500,7 +472,7 @@ TEST_F(OutlineBox, SelectedRowColours) {
 }
 
 TEST_F(OutlineBox, GeometryFromRowHeights) {
-    HWND box = NewBox(form_, ZW_LS_OUTLINE, LBS_NOINTEGRALHEIGHT, HOST_TYPE_LISTBOX, 100);
+    HWND box = form_->Box(ZW_LS_OUTLINE, LBS_NOINTEGRALHEIGHT, HOST_TYPE_LISTBOX, 100);
     for (int i = 0; i < 30; ++i) SendMessageW(box, LB_ADDSTRING, 0, LPARAM(L"row"));
     for (int i = 0; i < 30; ++i) SendMessageW(box, LB_SETITEMHEIGHT, i, MAKELPARAM(i == 3 ? 30 : 15, 0));
     RECT client;
@@ -524,7 +496,7 @@ TEST_F(OutlineBox, GeometryFromRowHeights) {
     ZelListGetVisibleRange(box, &first, &last);
     EXPECT_EQ(first, 2);
 
-    HWND combo = NewBox(form_, ZW_LS_OUTLINE, 0, HOST_TYPE_COMBOBOX);
+    HWND combo = form_->Box(ZW_LS_OUTLINE, 0, HOST_TYPE_COMBOBOX);
     SendMessageW(combo, CB_ADDSTRING, 0, LPARAM(L"x"));
     EXPECT_EQ(ZelListGetIndexFromPoint(combo, 1, 1), -1);
     EXPECT_EQ(ZelListGetVisibleRange(combo, &first, &last), -87);
@@ -535,7 +507,7 @@ TEST_F(OutlineBox, GeometryFromRowHeights) {
 }
 
 TEST_F(OutlineBox, ItemHandles) {
-    HWND box = NewBox(form_, ZW_LS_OUTLINE);
+    HWND box = form_->Box(ZW_LS_OUTLINE);
     SendMessageW(box, LB_ADDSTRING, 0, LPARAM(L"plain"));
     TreeNode* root = Root(box);
     ASSERT_NE(root, nullptr);
@@ -567,7 +539,7 @@ TEST_F(OutlineBox, ItemHandles) {
         EXPECT_EQ(ZelListGetNextSibling(bad), nullptr);
         EXPECT_EQ(ZelListGetPrevSibling(bad), nullptr);
     }
-    HWND plain = CreateWindowW(L"LISTBOX", L"", WS_CHILD, 0, 0, 10, 10, form_, nullptr, nullptr, nullptr);
+    HWND plain = CreateWindowW(L"LISTBOX", L"", WS_CHILD, 0, 0, 10, 10, Form(), nullptr, nullptr, nullptr);
     EXPECT_EQ(ZelListGetRoot(plain), nullptr);
     EXPECT_EQ(ZelListGetItemHandle(plain, -1), nullptr);
     EXPECT_EQ(ZelListGetRoot(nullptr), nullptr);
@@ -579,7 +551,7 @@ TEST_F(OutlineBox, ItemHandles) {
 }
 
 TEST_F(OutlineBox, ShowOutlineRebuildsRowsFromTheTree) {
-    HWND box = NewBox(form_, ZW_LS_OUTLINE);
+    HWND box = form_->Box(ZW_LS_OUTLINE);
     TreeNode* root = Root(box);
     EXPECT_EQ(ZelListShowOutline(box, 5), 0) << "no items";
     TreeNode* a = Item(box, root, u"a", false);
@@ -618,7 +590,7 @@ TEST_F(OutlineBox, ShowOutlineRebuildsRowsFromTheTree) {
 }
 
 TEST_F(OutlineBox, RedrawSwitchAndSelectString) {
-    HWND box = NewBox(form_, ZW_LS_OUTLINE);
+    HWND box = form_->Box(ZW_LS_OUTLINE);
     const int before = HostTestSetRedrawCount(nullptr, nullptr);
     EXPECT_EQ(ZelListSetOutlineRedraw(box, FALSE), 1);
     BOOL flag = TRUE;
@@ -641,7 +613,7 @@ TEST_F(OutlineBox, RedrawSwitchAndSelectString) {
 }
 
 TEST_F(OutlineBox, NewFontsAndTabStopsReachTheRows) {
-    HWND box = NewBox(form_, ZW_LS_OUTLINE);
+    HWND box = form_->Box(ZW_LS_OUTLINE);
     SendMessageW(box, LB_ADDSTRING, 0, LPARAM(L"a\tb"));
     const LRESULT before = SendMessageW(box, LB_GETITEMHEIGHT, 0, 0);
     HFONT big = ZelFontLoad(L"Arial", 28, 0);
@@ -664,8 +636,9 @@ TEST_F(OutlineBox, DestroyingFreesRecordsNodesAndOwnedPictures) {
     const size_t pictures = zw::PIC::LiveCount();
     zw::PIC* kept = SquarePicture(RGB(1, 1, 1));
     for (bool parentFirst : {false, true}) {
-        HWND form = parentFirst ? NewForm() : form_;
-        HWND box = NewBox(form, ZW_LS_OUTLINE);
+        auto other = std::make_unique<zwtest::Form>();
+        zwtest::Form& form = parentFirst ? *other : *form_;
+        HWND box = form.Box(ZW_LS_OUTLINE);
         zw::PIC* owned = SquarePicture(RGB(9, 9, 9));
         owned->flags |= PIC_OwnedByList;
         zw::CachePicture(box, owned);
@@ -675,7 +648,8 @@ TEST_F(OutlineBox, DestroyingFreesRecordsNodesAndOwnedPictures) {
         TreeNode* a = Item(box, root, u"a");
         Item(box, a, u"b", false);
         SendMessageW(box, LB_ADDSTRING, 0, LPARAM(L"plain"));
-        DestroyWindow(parentFirst ? form : box);
+        if (parentFirst) other.reset();
+        else DestroyWindow(box);
         EXPECT_EQ(zw::PIC::LiveCount(), pictures + 1) << "owned picture freed, the other kept";
         EXPECT_NE(zw::PIC::FromHandle(kept), nullptr);
         EXPECT_EQ(LiveRecordCount(), records_);

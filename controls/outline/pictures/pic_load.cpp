@@ -103,7 +103,7 @@ bool AdoptIcon(PIC& pic, HICON icon, BYTE type, SIZE target) {
 // Whether `source` names the library itself ("ZWI51.DLL" or its own file name).
 bool IsLibrary(const std::wstring& source) {
     WCHAR path[MAX_PATH] = {};
-    GetModuleFileNameW(ModuleInstance(), path, MAX_PATH);
+    if (!ModuleInstance() || !GetModuleFileNameW(ModuleInstance(), path, MAX_PATH)) return false;
     const wchar_t* file = wcsrchr(path, L'\\');
     file = file ? file + 1 : path;
     return lstrcmpiW(source.c_str(), L"ZWI51.DLL") == 0 || lstrcmpiW(source.c_str(), file) == 0 ||
