@@ -99,6 +99,8 @@ int SetItemFlags(const ItemView& item, DWORD flags, BOOL set) {
         if (at >= 0 && InsertRecordRow(item.box, item.state, &record, at) >= 0) {
             row = at;
             record.flags &= ~kRowHidden;
+            // A remembered or newly set selection comes with the row.
+            if ((record.flags | flags) & kRowSelected) SelectRow(item.box, item.state, row, true);
         }
     }
     if ((flags & kRowExpanded) && row >= 0) {
