@@ -2,6 +2,7 @@
 // from its tree, and the process-wide redraw switch.
 #include <windows.h>
 
+#include <unordered_set>
 #include <vector>
 
 #include "controls/outline/core/outline_flags.h"
@@ -62,25 +63,32 @@ int ShowOutline(HWND box, int mode) {
     CallUnderlying(box, state, state.isCombo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
     for (RowRecord* record : plain) FreeRecord(record);
 
-    bool anyShown = false;
+    // First decide, from the flags as they are, which items get a row: an
+    // item under a parent without a row stays hidden, and in the restore mode
+    // so does one whose parent was not expanded.
+    const bool restore = mode == kRestoreSaved;
+    std::unordered_set<const TreeNode*> shown;
+    for (TreeNode* node = NextInBranch(*root, *root); node; node = NextInBranch(*node, *root)) {
+        const TreeNode* parent = node->parent;
+        const bool parentOpen = parent == root || (shown.count(parent) &&
+                                                   (!restore || (parent->record->flags & kRowExpanded)));
+        if (parentOpen && node->level <= mode && !(restore && (node->record->flags & kRowHidden))) shown.insert(node);
+    }
     for (TreeNode* node = NextInBranch(*root, *root); node; node = NextInBranch(*node, *root)) {
         RowRecord& record = *node->record;
-        // An item under a parent without a row stays hidden too.
-        const bool parentShown = node->parent == root || node->parent->record->hasRow;
-        const bool show = parentShown && node->level <= mode && !(mode == kRestoreSaved && (record.flags & kRowHidden));
-        if (show) {
-            const int row = InsertRecordRow(box, state, &record, -1);
-            if (row < 0) throw MemoryException();
-            record.flags &= ~kRowHidden;
-            if (record.flags & kRowSelected) RestoreSelection(box, state, row);
-            node->parent->record->flags |= kRowExpanded;
-            anyShown = true;
-        } else {
-            record.flags |= kRowHidden;
-        }
-        // An item loses its expanded mark unless one of its children shows.
+        // An item is expanded when one of its children shows.
         record.flags &= ~kRowExpanded;
+        if (!shown.count(node)) {
+            record.flags |= kRowHidden;
+            continue;
+        }
+        const int row = InsertRecordRow(box, state, &record, -1);
+        if (row < 0) throw MemoryException();
+        record.flags &= ~kRowHidden;
+        if (record.flags & kRowSelected) RestoreSelection(box, state, row);
+        node->parent->record->flags |= kRowExpanded;
     }
+    const bool anyShown = !shown.empty();
     root->record->flags &= ~kRowExpanded;
     if (!state.isCombo) CallUnderlying(box, state, LB_SETCARETINDEX, 0, FALSE);
     return anyShown ? 1 : 0;

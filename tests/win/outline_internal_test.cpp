@@ -582,6 +582,7 @@ TEST_F(OutlineBox, ShowOutlineRebuildsRowsFromTheTree) {
     EXPECT_TRUE(b1->record->flags & kRowHidden);
     b1->record->flags &= ~kRowHidden;
     b1->record->flags |= kRowSelected;
+    b->record->flags |= kRowExpanded;  // the restore mode opens only expanded parents
     EXPECT_EQ(ZelListShowOutline(box, 0x7FFE), 1);
     ASSERT_EQ(SendMessageW(box, LB_GETCOUNT, 0, 0), 3);
     EXPECT_EQ(Text(box, 2), L"b1");
