@@ -44,7 +44,7 @@ DWORD ComboWindowStyle(DWORD windowStyle, DWORD style) {
 // left as they were) when memory runs out.
 bool AttachOutline(HWND box, HWND parent, bool combo) {
     bool madeParent = false;
-    if (!GetPropW(parent, L"ZW:ParentLbx")) {
+    if (!HasParentState(parent)) {
         if (!CreateParentState(parent, CurrentProcedure(parent))) return false;
         Replace(parent, &LbxParentWndProc);
         madeParent = true;

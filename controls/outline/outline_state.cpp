@@ -1,6 +1,7 @@
 #include "controls/outline/outline_state.h"
 
 #include <cstring>
+#include <unordered_map>
 
 namespace zw::outline {
 namespace {
@@ -8,9 +9,28 @@ namespace {
 constexpr wchar_t kChildProperty[] = L"ZW:ChildLbx";
 constexpr wchar_t kParentProperty[] = L"ZW:ParentLbx";
 
+// The blocks are kept in the window properties; these maps mirror them in
+// the process, because every row measured or drawn needs them and reading a
+// window property is a round trip to the window server under Wine.
+std::unordered_map<HWND, HLOCAL>& Mirror(const wchar_t* property) {
+    static std::unordered_map<HWND, HLOCAL> children, parents;
+    return property == kChildProperty ? children : parents;
+}
+
+HLOCAL BlockOf(HWND window, const wchar_t* property) {
+    const auto& mirror = Mirror(property);
+    const auto it = mirror.find(window);
+    return it == mirror.end() ? nullptr : it->second;
+}
+
+HLOCAL TakeBlock(HWND window, const wchar_t* property) {
+    Mirror(property).erase(window);
+    return RemovePropW(window, property);
+}
+
 template <typename T>
 bool ReadBlock(HWND window, const wchar_t* property, T* out) {
-    HLOCAL block = GetPropW(window, property);
+    HLOCAL block = BlockOf(window, property);
     if (!block) return false;
     void* data = LocalLock(block);
     if (!data) return false;
@@ -30,7 +50,14 @@ bool CreateBlock(HWND window, const wchar_t* property, const T& initial) {
     }
     std::memcpy(data, &initial, sizeof(T));
     LocalUnlock(block);
+    try {
+        Mirror(property)[window] = block;
+    } catch (...) {
+        LocalFree(block);
+        return false;
+    }
     if (!SetPropW(window, property, block)) {
+        Mirror(property).erase(window);
         LocalFree(block);
         return false;
     }
@@ -42,7 +69,7 @@ bool CreateBlock(HWND window, const wchar_t* property, const T& initial) {
 namespace detail {
 
 OutlineState* LockOutlineState(HWND box, HLOCAL* block) {
-    *block = GetPropW(box, kChildProperty);
+    *block = BlockOf(box, kChildProperty);
     return *block ? static_cast<OutlineState*>(LocalLock(*block)) : nullptr;
 }
 
@@ -57,7 +84,7 @@ bool ReadOutlineState(HWND box, OutlineState* state) {
 }
 
 bool HasOutlineState(HWND box) {
-    return box && GetPropW(box, kChildProperty) != nullptr;
+    return box && BlockOf(box, kChildProperty) != nullptr;
 }
 
 bool CreateOutlineState(HWND box, WNDPROC underlying, BOOL isCombo) {
@@ -68,7 +95,7 @@ bool CreateOutlineState(HWND box, WNDPROC underlying, BOOL isCombo) {
 }
 
 void DestroyOutlineState(HWND box) {
-    HLOCAL block = RemovePropW(box, kChildProperty);
+    HLOCAL block = TakeBlock(box, kChildProperty);
     if (!block) return;
     if (auto* state = static_cast<OutlineState*>(LocalLock(block))) {
         if (state->tabStops) LocalFree(state->tabStops);
@@ -89,11 +116,22 @@ bool CreateParentState(HWND parent, WNDPROC underlying) {
 }
 
 void DestroyParentState(HWND parent) {
-    if (HLOCAL block = RemovePropW(parent, kParentProperty)) LocalFree(block);
+    if (HLOCAL block = TakeBlock(parent, kParentProperty)) LocalFree(block);
+}
+
+HWND FindOutlineChild(HWND parent, UINT id) {
+    for (const auto& [box, block] : Mirror(kChildProperty)) {
+        if (GetParent(box) == parent && UINT(GetDlgCtrlID(box)) == id) return box;
+    }
+    return nullptr;
+}
+
+bool HasParentState(HWND parent) {
+    return parent && BlockOf(parent, kParentProperty) != nullptr;
 }
 
 bool SetParentFlags(HWND parent, WORD flags, bool on) {
-    HLOCAL block = GetPropW(parent, kParentProperty);
+    HLOCAL block = BlockOf(parent, kParentProperty);
     if (!block) return false;
     auto* state = static_cast<ParentState*>(LocalLock(block));
     if (!state) return false;

@@ -45,6 +45,8 @@ constexpr WORD kParentKeepRecords = 0x0002;  // rows leave their boxes without f
 // Snapshot of a box's state; false when the box has none.
 bool ReadOutlineState(HWND box, OutlineState* state);
 bool HasOutlineState(HWND box);
+// The outline box among the children of `parent` with control id `id`, or null.
+HWND FindOutlineChild(HWND parent, UINT id);
 // Applies `change` to the locked state; false when the box has none.
 template <typename Change>
 bool ChangeOutlineState(HWND box, Change&& change);
@@ -55,6 +57,7 @@ bool CreateOutlineState(HWND box, WNDPROC underlying, BOOL isCombo);
 void DestroyOutlineState(HWND box);
 
 bool ReadParentState(HWND parent, ParentState* state);
+bool HasParentState(HWND parent);
 bool CreateParentState(HWND parent, WNDPROC underlying);
 void DestroyParentState(HWND parent);
 // Sets or clears parent flags; false when the parent has no state.

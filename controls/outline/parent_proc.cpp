@@ -20,8 +20,7 @@ constexpr wchar_t kFunction[] = L"LbxParentWndProc()";
 // itself, not the combo box).
 HWND OutlineChild(HWND parent, HWND item, UINT id) {
     if (item && HasOutlineState(item)) return item;
-    HWND child = GetDlgItem(parent, int(id));
-    return HasOutlineState(child) ? child : nullptr;
+    return FindOutlineChild(parent, id);
 }
 
 bool OnMeasureItem(HWND parent, MEASUREITEMSTRUCT& item) {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "controls/outline/core/outline_flags.h"
@@ -15,6 +16,12 @@ namespace zw::outline {
 namespace {
 
 constexpr wchar_t kRootProperty[] = L"ZW:LbxRootLow";
+
+// The roots, mirrored in the process (see outline_state.cpp).
+std::unordered_map<HWND, TreeNode*>& Roots() {
+    static std::unordered_map<HWND, TreeNode*> roots;
+    return roots;
+}
 
 bool redrawSwitch = true;
 
@@ -100,7 +107,8 @@ RowRecord* NewTextRecord(HWND box, const OutlineState& state, std::u16string_vie
 }
 
 TreeNode* RootOf(HWND box, bool make) {
-    if (TreeNode* root = AsNode(GetPropW(box, kRootProperty))) return root;
+    const auto found = Roots().find(box);
+    if (found != Roots().end() && IsNode(found->second)) return found->second;
     if (!make || !HasOutlineState(box)) return nullptr;
     TreeNode* root = nullptr;
     try {
@@ -109,7 +117,14 @@ TreeNode* RootOf(HWND box, bool make) {
         return nullptr;
     }
     root->level = -1;
+    try {
+        Roots()[box] = root;
+    } catch (...) {
+        FreeItem(*root);
+        return nullptr;
+    }
     if (!SetPropW(box, kRootProperty, root)) {
+        Roots().erase(box);
         FreeItem(*root);
         return nullptr;
     }
@@ -117,7 +132,11 @@ TreeNode* RootOf(HWND box, bool make) {
 }
 
 void FreeTree(HWND box) {
-    TreeNode* root = AsNode(RemovePropW(box, kRootProperty));
+    RemovePropW(box, kRootProperty);
+    const auto found = Roots().find(box);
+    if (found == Roots().end()) return;
+    TreeNode* root = AsNode(found->second);
+    Roots().erase(found);
     if (root) FreeItem(*root);
 }
 
