@@ -19,6 +19,7 @@
 //     3026 HostDisableWindow   3027 HostSetWaitCursor   3028 HostGetWindowName
 //     3030 HostGetCurrentDir   3031 HostStrSplit        3032 HostStrFind
 //     3033 HostDecimalToNumber 3034 HostValueToDouble
+//     3035 HostGetWindowProperty 3036 HostLoadAppResource 3037 HostFreeAppResource
 //   cortl51.dll (table windows)
 //     3100 HostTblGetColumn    3101 HostTblColumnPos    3102 HostTblSetContextRow
 //     3103 HostTblGetColumnFlag 3104 HostTblSetColumnFlag 3105 HostTblSetCellColor
@@ -84,6 +85,14 @@ HOSTAPI DWORD __stdcall HostGetObjectType(HWND window);                         
 HOSTAPI COLORREF __stdcall HostGetWindowColor(HWND window, int role);              // 290
 HOSTAPI BOOL __stdcall HostValidateFocus(HWND window, int flag, int reserved);     // 604
 HOSTAPI void __stdcall HostSetFieldEdited(HWND window, BOOL edited);               // 41
+
+// Designer property `property` of a window as text: nonzero and a new host
+// string in *text (which the library releases) when the window has it.
+HOSTAPI BOOL __stdcall HostGetWindowProperty(HWND window, int property, HOSTSTR* text); // 3035
+// The bytes of the host application's resource `name`: a nonzero handle for
+// HostFreeAppResource, with the bytes and their count, or 0 when there is none.
+HOSTAPI DWORD __stdcall HostLoadAppResource(LPCWSTR name, const void** bytes, DWORD* size); // 3036
+HOSTAPI void __stdcall HostFreeAppResource(DWORD resource);                        // 3037
 
 // ---- corrt51.dll: list and combo boxes ------------------------------------
 HOSTAPI int __stdcall HostListClear(HWND list);                                    // 59

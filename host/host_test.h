@@ -57,3 +57,23 @@ HOSTTEST int __stdcall HostTestObjectCalls(HWND window, int ordinal);
 // four-digit year: L"MDY" (the default), L"DMY" or L"YMD"; null restores the
 // default. 0 for any other text, which changes nothing.
 HOSTTEST BOOL __stdcall HostTestSetDateOrder(LPCWSTR order);
+
+// Host list and combo boxes. Makes a real USER32 list box (type 0x2000) or
+// combo box (type 0x4000) of window style `style`, subclassed by the host's
+// own procedure; `callback`, when given, is called when the window receives
+// WM_NCCREATE, before the box itself sees it, with the creation structure the
+// box will read: the way a host application learns of a new control.
+typedef void(__stdcall* HostTestCreateCallback)(HWND window, CREATESTRUCTW* create, void* context);
+HOSTTEST HWND __stdcall HostTestCreateList(HWND parent, DWORD type, DWORD style, int x, int y, int width,
+                                           int height, int id, HostTestCreateCallback callback, void* context);
+// How many times `message` (a library message, 0x2000 to 0x2FFF or 0x6000 to
+// 0x600F) reached the host's procedure of a host list, and its last wParam.
+HOSTTEST int __stdcall HostTestListMessages(HWND window, UINT message, WPARAM* lastWParam);
+
+// The text HostGetWindowProperty answers for a window's designer property
+// (null forgets it).
+HOSTTEST void __stdcall HostTestSetWindowProperty(HWND window, int property, LPCWSTR text);
+// A resource of the host application (null bytes forget it), and the number of
+// resource blocks handed out and not yet freed.
+HOSTTEST void __stdcall HostTestSetAppResource(LPCWSTR name, const void* bytes, DWORD size);
+HOSTTEST int __stdcall HostTestAppResourcesHeld(void);

@@ -344,6 +344,313 @@ ZWAPI int __stdcall ZelCalSetWeekDays(void* calendar, ZW_HARRAY names);
 ZWAPI int __stdcall ZelCalWeekStartSet(void* calendar, int weekday);
 /* The first day of the week, 1..7; -1 on failure (no debug line). */
 ZWAPI int __stdcall ZelCalWeekStartGet(void* calendar);
+/* ---- Outline list box: item handles, window and drawing -------------------
+ * Any host list box or combo box becomes an outline box with ZelListSetStyle.
+ * An item handle (ZW_HITEM) is a tree node of an outline box; the hidden root
+ * is at level -1, top-level items at level 0. Handles are checked against the
+ * live items: a stale or garbage handle gets the failure value. */
+typedef struct ZW_ITEM_* ZW_HITEM;
+typedef struct ZW_PIC_* ZW_HPIC; /* picture handle (see "Pictures and fonts") */
+
+/* Private messages of outline boxes. ZW_LBN_SELCHANGE (posted to the box): the
+ * selection may have changed. ZW_LBN_BUTTON (posted to the box): the plus or
+ * minus button of row wParam was pressed. */
+#define ZW_LBN_SELCHANGE 0x6003
+#define ZW_LBN_BUTTON 0x6009
+
+/* The hidden root of an outline box, made on first demand.
+ * Returns 0 when the box is not in outline mode or memory runs out. */
+ZWAPI ZW_HITEM __stdcall ZelListGetRoot(HWND list);
+/* The item shown in `row` (the root for row -1). Returns 0 for a plain row, a
+ * bad row or a box not in outline mode. */
+ZWAPI ZW_HITEM __stdcall ZelListGetItemHandle(HWND list, int row);
+/* The row in which an item is shown (a combo box: its selected row).
+ * Returns -1 for an item without a row or a null or stale handle. */
+ZWAPI int __stdcall ZelListGetItemIndex(ZW_HITEM item);
+/* An item's level: -1 for the root and for a null or stale handle. */
+ZWAPI int __stdcall ZelListGetLevel(ZW_HITEM item);
+/* An item's parent, next and previous sibling; 0 when there is none or the
+ * handle is null or stale. */
+ZWAPI ZW_HITEM __stdcall ZelListGetParent(ZW_HITEM item);
+ZWAPI ZW_HITEM __stdcall ZelListGetNextSibling(ZW_HITEM item);
+ZWAPI ZW_HITEM __stdcall ZelListGetPrevSibling(ZW_HITEM item);
+
+/* Outline style bits */
+#define ZW_LS_OUTLINE            0x00000001
+#define ZW_LS_UPPERCASE          0x00000002
+#define ZW_LS_LOWERCASE          0x00000004
+#define ZW_LS_SELKEEPSCOLOR      0x00000008
+#define ZW_LS_PAINTPICCOLUMN     0x00000010
+#define ZW_LS_PICTUREABOVE       0x00000020
+#define ZW_LS_NOTREELINES        0x00000040
+#define ZW_LS_COMBONOEDITCOPY    0x00000100
+#define ZW_LS_SELFOLLOWSFOCUS    0x00000200
+#define ZW_LS_KEEPSELFRAME       0x00000400
+#define ZW_LS_MULTIPLESEL        0x00000800
+#define ZW_LS_HSCROLL            0x00001000
+#define ZW_LS_SELONBACKGROUND    0x00002000
+#define ZW_LS_OPAQUEFROMINDENT   0x00004000
+#define ZW_LS_SELBACKISCOLOR     0x00008000
+#define ZW_LS_WIDEEXTENT         0x00010000
+#define ZW_LS_BUTTONS            0x00020000
+#define ZW_LS_PROPERCASE         0x00040000
+#define ZW_LS_EXTENDEDSEL        0x01000000
+#define ZW_LS_DISABLENOSCROLL    0x02000000
+#define ZW_LS_NOINTEGRALHEIGHT   0x04000000
+#define ZW_LS_COMBOEXTENDEDUI    0x08000000
+
+/* Turns a host list or combo box into an outline box (any bit of 0x08FFFFFF)
+ * and sets its window styles. `create` is the box's creation structure when
+ * called while the box is being created (owner-drawn styles only take effect
+ * then), else null. Returns 1; 0 when the window is not a list or combo box,
+ * has no parent, or memory runs out. */
+ZWAPI int __stdcall ZelListSetStyle(HWND list, DWORD style, CREATESTRUCTW* create);
+/* The box's outline style bits; 0 when it is not an outline box. */
+ZWAPI DWORD __stdcall ZelListGetStyle(HWND list);
+/* Sets the indent per level, in halves of the average character width.
+ * Returns 1; 0 when the box is not an outline box. */
+ZWAPI int __stdcall ZelListSetIndent(HWND list, int indent);
+/* Turns the process-wide outline redraw switch on (and repaints the box) or
+ * off. Returns 1; 0 when the box is not an outline box. */
+ZWAPI int __stdcall ZelListSetOutlineRedraw(HWND list, BOOL redraw);
+/* Rebuilds the rows from the tree, showing the items up to `level`
+ * (0x7FFE: every item not marked hidden). Returns 1; 0 when nothing was shown. */
+ZWAPI int __stdcall ZelListShowOutline(HWND list, int level);
+/* The text rectangle of a row in client pixels. Returns 1; 0 for a combo box,
+ * a bad row or a row without a record. */
+ZWAPI int __stdcall ZelListGetTextRectangle(HWND list, int row, int* top, int* left, int* bottom, int* right);
+/* The row under a client point; -1 outside the rows or for a combo box. */
+ZWAPI int __stdcall ZelListGetIndexFromPoint(HWND list, int x, int y);
+/* The first and last visible rows; returns their number, -87 when the window
+ * is not a list box. */
+ZWAPI int __stdcall ZelListGetVisibleRange(HWND list, int* first, int* last);
+
+/* ---- Outline list box: tree operations --------------------------------------
+ * Items are added without rows; rows appear when their parent is expanded or
+ * the outline is shown (ZelListShowOutline). Values -2 to -6 of
+ * ZelListLoadChild name the standard shell folders (My Computer, Network
+ * Neighborhood, My Documents, Recycle Bin, The Internet), whose display names
+ * become the item's text. */
+
+/* A new item as the last child of `parent`. Returns the item, 0 on failure
+ * (not an outline box, a stale parent or one of another box). */
+ZWAPI ZW_HITEM __stdcall ZelListLoadChild(HWND list, ZW_HITEM parent, ZW_HPIC normal, ZW_HPIC selected,
+                                          LPCWSTR text, LONG_PTR value, DWORD flags);
+/* A new item right after `sibling` (which needs a parent), marked hidden.
+ * Returns the item, 0 on failure. */
+ZWAPI ZW_HITEM __stdcall ZelListLoadSibling(HWND list, ZW_HITEM sibling, ZW_HPIC normal, ZW_HPIC selected,
+                                            LPCWSTR text, LONG_PTR value, DWORD flags);
+/* Children from a host string array of texts and host number arrays of values
+ * and flags. Returns the number added; -87 when the arrays differ in size or
+ * the box or parent is bad; -8 when an item cannot be made. */
+ZWAPI int __stdcall ZelListLoadChildren(HWND list, ZW_HITEM parent, ZW_HPIC normal, ZW_HPIC selected,
+                                        ZW_HARRAY texts, ZW_HARRAY values, ZW_HARRAY flags);
+/* Shows the children of the item in `row` (-1: the top level) as rows.
+ * Returns the number of rows inserted, 0 on failure. */
+ZWAPI int __stdcall ZelListExpand(HWND list, int row);
+/* Shows every hidden item of the branch of `row`. Returns 1, 0 on failure. */
+ZWAPI int __stdcall ZelListExpandDescendents(HWND list, int row);
+/* Hides the rows below the item in `row`, keeping the items. Returns 1, 0 on failure. */
+ZWAPI int __stdcall ZelListCollapse(HWND list, int row);
+/* Deletes the item in `row` with its branch. Returns the host's delete
+ * result, -1 on failure. */
+ZWAPI int __stdcall ZelListDeleteChild(HWND list, int row);
+/* Deletes the branch below the item in `row`. Returns the last host delete
+ * result (0 when nothing was shown), -1 on failure. */
+ZWAPI int __stdcall ZelListDeleteDescendents(HWND list, int row);
+/* Frees an item with its branch without touching rows (a row still showing
+ * one of them becomes a plain row). Returns 1, 0 for a bad handle or the root. */
+ZWAPI int __stdcall ZelListFreeChild(ZW_HITEM item);
+/* Frees an item's branch. Returns 1, 0 for a bad handle. */
+ZWAPI int __stdcall ZelListFreeDescendents(ZW_HITEM item);
+/* Makes the item in `row` the last child of its previous sibling, which gets
+ * the pictures. Returns 1, 0 on failure (row 0, no previous sibling, or one
+ * with hidden children). */
+ZWAPI int __stdcall ZelListDemote(HWND list, int row, ZW_HPIC normal, ZW_HPIC selected);
+/* Makes the item in `row` the next sibling of its parent; a parent left
+ * without children gets the pictures. Returns 1, 0 on failure. */
+ZWAPI int __stdcall ZelListPromote(HWND list, int row, ZW_HPIC normal, ZW_HPIC selected);
+/* Swaps the item in `row` with its previous or next sibling, rows and all.
+ * Returns nonzero on success, 0 on failure. */
+ZWAPI int __stdcall ZelListMoveUp(HWND list, int row);
+ZWAPI int __stdcall ZelListMoveDown(HWND list, int row);
+/* Moves the item in `sourceRow` with its branch to `target` (a box of the same
+ * parent): mode 0x01 as the last child of the target row's item, 0x02 as its
+ * next sibling. Returns 1, 0 on failure. */
+ZWAPI int __stdcall ZelListDragDrop(HWND source, int sourceRow, HWND target, int targetRow, int mode);
+/* Fills a host number array with the handles of an item's children or
+ * descendants (pre-order), bounds 0 to count - 1. Returns the count, 0 for a
+ * bad handle. */
+ZWAPI int __stdcall ZelListEnumChildren(ZW_HITEM item, ZW_HARRAY numbers);
+ZWAPI int __stdcall ZelListEnumDescendents(ZW_HITEM item, ZW_HARRAY numbers);
+/* The first item in pre-order from `item` (itself included) with the value;
+ * 0 when none. */
+ZWAPI ZW_HITEM __stdcall ZelListFindItemValue(ZW_HITEM item, LONG_PTR value);
+
+/* ---- Outline list box: rows with colours, fonts and pictures ----------------
+ * A colour's low 24 bits are the text colour; in the adding functions its top
+ * 8 bits are set as row flags (0x01000000 disabled). Each returns the new row;
+ * -87 for a bad window, -1 when the box is not an outline box or refuses the
+ * row, -8 when memory runs out. */
+ZWAPI int __stdcall ZelListAddColor(HWND list, LPCWSTR text, DWORD colour);
+ZWAPI int __stdcall ZelListAddColorValue(HWND list, LPCWSTR text, DWORD colour, LONG_PTR value);
+ZWAPI int __stdcall ZelListInsertColor(HWND list, int row, LPCWSTR text, DWORD colour);
+ZWAPI int __stdcall ZelListInsertColorValue(HWND list, int row, LPCWSTR text, DWORD colour, LONG_PTR value);
+ZWAPI int __stdcall ZelListAddFont(HWND list, LPCWSTR text, HFONT font);
+ZWAPI int __stdcall ZelListAddFontValue(HWND list, LPCWSTR text, HFONT font, LONG_PTR value);
+ZWAPI int __stdcall ZelListInsertFont(HWND list, int row, LPCWSTR text, HFONT font);
+ZWAPI int __stdcall ZelListInsertFontValue(HWND list, int row, LPCWSTR text, HFONT font, LONG_PTR value);
+ZWAPI int __stdcall ZelListAddPicture(HWND list, LPCWSTR text, ZW_HPIC normal, ZW_HPIC selected);
+ZWAPI int __stdcall ZelListAddPictureValue(HWND list, LPCWSTR text, ZW_HPIC normal, ZW_HPIC selected, LONG_PTR value);
+ZWAPI int __stdcall ZelListInsertPicture(HWND list, int row, LPCWSTR text, ZW_HPIC normal, ZW_HPIC selected);
+ZWAPI int __stdcall ZelListInsertPictureValue(HWND list, int row, LPCWSTR text, ZW_HPIC normal, ZW_HPIC selected,
+                                              LONG_PTR value);
+
+/* ---- Outline list box: row attributes (a row without a record fails) --------- */
+/* The row's colour (low 24 bits); -1 on failure. */
+ZWAPI LONG __stdcall ZelListGetColor(HWND list, int row);
+/* Sets the colour and repaints. Returns 1, 0 on failure. */
+ZWAPI int __stdcall ZelListSetColor(HWND list, int row, DWORD colour);
+/* Deselects the row and sets its colour and disabled state (disabled rows
+ * never count as selected). Returns the row, -1 on failure. */
+ZWAPI int __stdcall ZelListDisableItem(HWND list, int row, DWORD colour);
+ZWAPI int __stdcall ZelListEnableItem(HWND list, int row, DWORD colour);
+/* The row's font, 0 for none or on failure. */
+ZWAPI HFONT __stdcall ZelListGetFont(HWND list, int row);
+/* Sets the row's font and measures the row again. Returns 1, 0 on failure. */
+ZWAPI int __stdcall ZelListSetFont(HWND list, int row, HFONT font);
+/* The row's pictures. Returns 1, 0 on failure. */
+ZWAPI int __stdcall ZelListGetPicture(HWND list, int row, ZW_HPIC* normal, ZW_HPIC* selected);
+/* Sets the row's pictures and measures the row again. Returns 1, 0 on failure. */
+ZWAPI int __stdcall ZelListSetPicture(HWND list, int row, ZW_HPIC normal, ZW_HPIC selected);
+/* The row's flags; -1 on failure. */
+ZWAPI LONG __stdcall ZelListGetFlags(HWND list, int row);
+/* Sets (`set` nonzero) or clears row flags: 0x02000000 takes the row out,
+ * 0x20000000 deletes it, 0x04000000 selects or deselects it, 0x80000000
+ * expands it. Returns 1, 0 on failure. */
+ZWAPI int __stdcall ZelListSetFlags(HWND list, int row, DWORD flags, BOOL set);
+
+/* ---- Outline list box: item attributes ------------------------------------------
+ * A null or stale handle gives 0 (an empty host string for the text). */
+ZWAPI ZW_HSTR __stdcall ZelListGetItemText(ZW_HITEM item);
+/* Sets the text (with the box's case conversion) and repaints. Returns 1. */
+ZWAPI int __stdcall ZelListSetItemText(ZW_HITEM item, LPCWSTR text);
+ZWAPI LONG_PTR __stdcall ZelListGetItemValue(ZW_HITEM item);
+ZWAPI int __stdcall ZelListSetItemValue(ZW_HITEM item, LONG_PTR value);
+/* The colour as stored (all 32 bits). */
+ZWAPI DWORD __stdcall ZelListGetItemColor(ZW_HITEM item);
+ZWAPI int __stdcall ZelListSetItemColor(ZW_HITEM item, DWORD colour);
+ZWAPI HFONT __stdcall ZelListGetItemFont(ZW_HITEM item);
+ZWAPI int __stdcall ZelListSetItemFont(ZW_HITEM item, HFONT font);
+ZWAPI int __stdcall ZelListGetItemPicture(ZW_HITEM item, ZW_HPIC* normal, ZW_HPIC* selected);
+ZWAPI int __stdcall ZelListSetItemPicture(ZW_HITEM item, ZW_HPIC normal, ZW_HPIC selected);
+ZWAPI LONG __stdcall ZelListGetItemFlags(ZW_HITEM item);
+/* Sets or clears item flags: 0x20000000 deletes the item, 0x02000000 hides
+ * it, 0x04000000 selects it, 0x80000000 expands or collapses it; an item
+ * hidden under an expanded parent is shown again. Returns 1. */
+ZWAPI int __stdcall ZelListSetItemFlags(ZW_HITEM item, DWORD flags, BOOL set);
+/* Text (a new host string in *text), value and flags. Returns 1, 0 on failure. */
+ZWAPI int __stdcall ZelListGetItemData(ZW_HITEM item, ZW_HSTR* text, LONG_PTR* value, DWORD* flags);
+/* Sets the value, the flags (as ZelListSetItemFlags with set) and the text of
+ * an item of `list`. Returns nonzero on success, 0 on failure. */
+ZWAPI int __stdcall ZelListSetItemData(HWND list, ZW_HITEM item, LPCWSTR text, LONG_PTR value, DWORD flags);
+
+/* ---- General list functions: any host list or combo box ---------------------
+ * -87 when the window is not a window. */
+/* Adds or inserts a text and sets its row's value. Returns the row, -1 when
+ * the value cannot be set. */
+ZWAPI int __stdcall ZelListAddValue(HWND list, LPCWSTR text, LONG_PTR value);
+ZWAPI int __stdcall ZelListInsertValue(HWND list, int row, LPCWSTR text, LONG_PTR value);
+/* A row's value (item data) and setting it. */
+ZWAPI LONG_PTR __stdcall ZelListGetValue(HWND list, int row);
+ZWAPI int __stdcall ZelListSetValue(HWND list, int row, LONG_PTR value);
+/* A row's text as a new host string (empty on any failure). */
+ZWAPI ZW_HSTR __stdcall ZelListGetText(HWND list, int row);
+/* Replaces a row's text, keeping its value and selection. Returns 0, -1 on failure. */
+ZWAPI int __stdcall ZelListSetText(HWND list, int row, LPCWSTR text);
+/* Clears the box and adds every string of a host string array (with values
+ * from a host number array). Returns the number added, the negative result of
+ * a failed add, -87 when the arrays differ in size, -1 when a value cannot be set. */
+ZWAPI int __stdcall ZelListArrayPopulate(HWND list, ZW_HARRAY strings);
+ZWAPI int __stdcall ZelListArrayPopulateValue(HWND list, ZW_HARRAY strings, ZW_HARRAY numbers);
+/* The first row after `start` whose text equals the text (without regard to
+ * case in an outline box), wrapping; -1 when none. */
+ZWAPI int __stdcall ZelListFindString(HWND list, int start, LPCWSTR text);
+/* The first row after `start` whose value equals, wrapping to row 0; -1 when
+ * none or for a bad window. */
+ZWAPI int __stdcall ZelListFindValue(HWND list, int start, LONG_PTR value);
+/* Clears the selection. Returns 1. */
+ZWAPI int __stdcall ZelListClearSelection(HWND list);
+/* Deletes the selected rows. Returns the number deleted, -1 when a deletion
+ * fails, -8 when memory runs out. */
+ZWAPI int __stdcall ZelListDeleteSelected(HWND list);
+/* Nonzero for a list box with multiple or extended selection. */
+ZWAPI int __stdcall ZelListIsMultiSelect(HWND list);
+/* The caret row of a list box, the selected row of a combo box, and setting it. */
+ZWAPI int __stdcall ZelListGetFocusIndex(HWND list);
+ZWAPI int __stdcall ZelListSetFocusIndex(HWND list, int row);
+/* Scrolls a list box so that `row` is at the top. Returns 1, 0 otherwise. */
+ZWAPI int __stdcall ZelListScroll(HWND list, int row);
+/* A combo box's drop-down state, and dropping it down or closing it. */
+ZWAPI int __stdcall ZelListGetDropdownState(HWND list);
+ZWAPI int __stdcall ZelListSetDropdownState(HWND list, BOOL dropped);
+/* Widens the horizontal extent to the text of `row` (negative: every row) and
+ * scrolls to the left edge. Returns 0; -8 when memory or a device context
+ * cannot be had, -1 when a row cannot be read. */
+ZWAPI int __stdcall ZelListSetScrollWidth(HWND list, int row);
+
+/* ---- Outline list box: saved outlines and outline text files -----------------
+ * A saved outline is a byte block (signature 0x8759) in a host string whose
+ * size is the block length plus one. */
+/* Saves the whole outline into *saved. Returns 0; -87 when the box is not an
+ * outline box; -8 when memory or a device context cannot be had. */
+ZWAPI int __stdcall ZelListSaveOutline(HWND list, ZW_HSTR* saved);
+/* Replaces the outline with a saved one and shows it. Returns the root; 0 on
+ * failure (a block with a wrong signature changes nothing; a damaged one
+ * leaves an empty outline). */
+ZWAPI ZW_HITEM __stdcall ZelListLoadOutline(HWND list, ZW_HSTR saved);
+/* Builds the outline from an indented ANSI text file of at most 65533 bytes
+ * (a tab counts 8 columns, a space 1). Missing pictures come from the
+ * library's "plusdk", "pluswht", "minusdk" and "minuswht" bitmaps. Rows are
+ * not added: show them with ZelListShowOutline. Returns the root, 0 on failure. */
+ZWAPI ZW_HITEM __stdcall ZelListLoadOutlineFile(HWND list, LPCWSTR file, ZW_HPIC parentNormal,
+                                                ZW_HPIC parentSelected, ZW_HPIC itemNormal, ZW_HPIC itemSelected);
+
+/* ---- Pictures and fonts -------------------------------------------------------
+ * A picture handle (ZW_HPIC) is a bitmap with a transparency mask (pixels of
+ * the top-left pixel's colour are transparent) or an icon. Fonts are GDI font
+ * handles. Enhancement bits: 0x02 italic, 0x04 underline, 0x08 bold,
+ * 0x10 strikeout. */
+#define PIC_FormatBitmap 0x0001
+#define PIC_FormatIcon   0x0002
+#define PIC_FromMemory   0x0100 /* source points at a .BMP or .ICO file image */
+#define PIC_FromModule   0x0200 /* source is a program or library; name a resource */
+#define PIC_FromFile     0x0400
+#define PIC_FromHost     0x0800 /* name (else source) is a host application resource */
+#define PIC_LargeIcon    0x1000 /* scaled to the large icon size */
+#define PIC_SmallIcon    0x2000 /* scaled to 16 by 16 */
+#define PIC_OwnedByList  0x8000 /* freed with the picture cache of its list box */
+
+/* Loads a picture. A source whose text from its first "." is ".BMP", ".ICO",
+ * ".EXE" or ".DLL" adds the matching source and format bits. For an icon from
+ * a module, a name "#n" (or empty) takes the module's icon number n.
+ * Returns the picture, 0 on failure. */
+ZWAPI ZW_HPIC __stdcall ZelPicLoad(UINT flags, LPCWSTR source, LPCWSTR name);
+/* Destroys a picture. Returns 0; -87 for a null or stale handle. */
+ZWAPI int __stdcall ZelPicFree(ZW_HPIC picture);
+/* Makes a font of `points` points with the enhancement bits. Returns the
+ * font, 0 on failure (a face name of 32 characters or more). */
+ZWAPI HFONT __stdcall ZelFontLoad(LPCWSTR face, int points, UINT bits);
+/* Reads a font back: face name (a new host string in *face), point size and
+ * enhancement bits. Returns 1; 0 when the handle is not a font. */
+ZWAPI int __stdcall ZelFontGet(HFONT font, ZW_HSTR* face, int* points, WORD* bits);
+/* Deletes a font (and forgets it in every list box's font cache). Returns 1. */
+ZWAPI int __stdcall ZelFontFree(HFONT font);
+/* Lists font families: `which` 0x1 screen, 0x2 default printer (first). Face
+ * names go to a host string array, types to a host number array (4 TrueType,
+ * 1 device, 2 raster, 0 other); both get bounds 0 to count - 1.
+ * Returns the number of fonts; -87 for bad arrays. */
+ZWAPI int __stdcall ZelFontEnum(UINT which, ZW_HARRAY names, ZW_HARRAY types);
 
 #ifdef __cplusplus
 }
