@@ -53,3 +53,9 @@ HOSTTEST void __stdcall HostTestSetWindowColor(HWND window, int role, COLORREF c
 // four-digit year: L"MDY" (the default), L"DMY" or L"YMD"; null restores the
 // default. 0 for any other text, which changes nothing.
 HOSTTEST BOOL __stdcall HostTestSetDateOrder(LPCWSTR order);
+
+// The name HostGetWindowName answers for `window` (null forgets it).
+HOSTTEST void __stdcall HostTestSetWindowName(HWND window, LPCWSTR name);
+// Makes an array report `count` dimensions (HostArrayGetDimCount); arrays are
+// made with one.
+HOSTTEST void __stdcall HostTestSetArrayDimensions(HARRAY array, int count);

@@ -1,0 +1,31 @@
+// The process-wide debugging settings: the flag word and the debug level, and
+// where debugging text goes.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+namespace zw::windows {
+
+enum : DWORD {
+    kDebugShowElapsed = 0x10000,  // the timing report shows elapsed times
+    kDebugShowClock = 0x20000,    // the timing report shows clock times
+    kDebugMessageBoxes = 0x80000, // output goes to message boxes, not the debugger
+};
+
+struct DebugSettings {
+    DWORD flags = kDebugShowElapsed;  // kDebug* bits
+    WORD level = 0;                   // messages and reports above it are not shown
+};
+
+DebugSettings& Debug();
+
+// True when something of `level` is shown at the current debug level.
+bool LevelShown(WORD level);
+
+// Shows `text` in a message box without owner, captioned with string-table
+// text `captionId`, with the exclamation icon.
+void ShowDebugBox(std::wstring_view text, UINT captionId);
+
+}  // namespace zw::windows
