@@ -13,9 +13,23 @@ using namespace zw::strings;
 
 namespace {
 
-// The sort as specified, element by element, for comparison.
-template <typename Key, typename MustFollow>
-std::vector<std::uint32_t> LiteralInsertionSort(const std::vector<Key>& keys, MustFollow mustFollow) {
+// The insertion sort's order through SortAsInsertionSort: order[k] is the
+// original position of the element that ends at position k.
+template <typename Key, typename Precedence>
+std::vector<std::uint32_t> InsertionSortOrder(const std::vector<Key>& keys, Precedence precedence) {
+    std::vector<Ranked<Key>> items;
+    for (std::uint32_t i = 0; i < keys.size(); ++i) items.push_back({keys[i], i});
+    SortAsInsertionSort(items, precedence);
+    std::vector<std::uint32_t> order;
+    for (const auto& item : items) order.push_back(item.position);
+    return order;
+}
+
+// The sort as specified, element by element, for comparison: an element moves
+// past the key while it must follow it.
+template <typename Key, typename Precedence>
+std::vector<std::uint32_t> LiteralInsertionSort(const std::vector<Key>& keys, Precedence precedence) {
+    const auto mustFollow = [&](const Key& element, const Key& key) { return precedence(key, element) < 0; };
     std::vector<std::uint32_t> order(keys.size());
     for (size_t i = 0; i < order.size(); ++i) order[i] = std::uint32_t(i);
     for (size_t i = 1; i < order.size(); ++i) {
@@ -43,8 +57,8 @@ TEST(InsertionSortOrder, MatchesTheInsertionSortOnManyEqualKeys) {
     for (int round = 0; round < 50; ++round) {
         std::vector<double> numbers(size_t(random() % 200));
         for (double& n : numbers) n = double(random() % 12) / 4;  // many ties
-        const auto ascending = [](double element, double key) { return key < element; };
-        const auto descending = [](double element, double key) { return key > element; };
+        const auto ascending = [](double a, double b) { return a < b ? -1 : b < a; };
+        const auto descending = [](double a, double b) { return a > b ? -1 : b > a; };
         EXPECT_EQ(InsertionSortOrder(numbers, ascending), LiteralInsertionSort(numbers, ascending));
         EXPECT_EQ(InsertionSortOrder(numbers, descending), LiteralInsertionSort(numbers, descending));
     }
@@ -52,12 +66,15 @@ TEST(InsertionSortOrder, MatchesTheInsertionSortOnManyEqualKeys) {
 
 TEST(InsertionSortOrder, EqualStringsKeepTheirOrderBothWays) {
     const std::vector<std::string> words = {"b", "A", "a", "B", "ab", "AB", ""};
-    const auto ascending = [](const std::string& e, const std::string& k) { return CompareFolded(e, k) > 0; };
-    const auto descending = [](const std::string& e, const std::string& k) { return CompareFolded(e, k) < 0; };
+    const auto ascending = [](const std::string& a, const std::string& b) { return CompareFolded(a, b); };
+    const auto descending = [](const std::string& a, const std::string& b) { return CompareFolded(b, a); };
     EXPECT_EQ(InsertionSortOrder(words, ascending), (std::vector<std::uint32_t>{6, 1, 2, 4, 5, 0, 3}));
     EXPECT_EQ(InsertionSortOrder(words, descending), (std::vector<std::uint32_t>{0, 3, 4, 5, 1, 2, 6}));
-    EXPECT_TRUE(InsertionSortOrder(std::vector<int>{}, std::less<int>()).empty());
+    EXPECT_EQ(InsertionSortOrder(words, ascending), LiteralInsertionSort(words, ascending));
+    EXPECT_TRUE(InsertionSortOrder(std::vector<int>{}, [](int a, int b) { return a - b; }).empty());
 }
+
+static_assert(sizeof(Ranked<double>) == 12, "sort records of numbers are packed");
 
 TEST(HostNumberEquality, ComparesTheLengthByteAndOnlyTheSignificantBytes) {
     HostValue a{};

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "frame/call_frame.h"
-#include "frame/error_recovery.h"
+#include "frame/host_string.h"
 #include "util/strings/host_arrays.h"
 
 namespace zw::files {
@@ -43,7 +43,7 @@ std::wstring SectionNames(LPCWSTR section, const std::wstring& file) {
 // the application, anything else stores an empty element for it.
 void PutName(HARRAY array, LONG index, std::wstring_view name) {
     if (zw::strings::TryPutStringElement(array, index, name)) return;
-    if (ShowErrorRecovery(L"Zelkova Widgets") == kRecoveryHalt) HostAbort();
+    AskAfterStringFailure();
     HostArrayPutString(array, 0, index);
 }
 
