@@ -12,6 +12,8 @@
 namespace {
 
 using Strings = std::vector<std::wstring>;
+using zwtest::HostArray;
+using zwtest::StringElements;
 using zwtest::TakeHostText;
 
 template <typename Proc>
@@ -41,28 +43,6 @@ struct StandIn {
     MprStandInOfferedLengthsProc offered = nullptr;
 };
 
-struct Array {
-    Array() : handle(HostArrayCreate(HOST_ARRAY_STRING)) {
-        const HOSTSTR text = HostTestNewString(L"before");
-        HostArrayPutString(handle, text, 0);
-        HostTestFreeString(text);
-    }
-    ~Array() { HostArrayDestroy(handle); }
-    operator HARRAY() const { return handle; }
-    HARRAY handle;
-};
-
-Strings ReadStrings(HARRAY array) {
-    LONG lower = 0, upper = -1;
-    HostArrayGetBounds(array, &lower, &upper);
-    Strings values;
-    for (LONG i = lower; i <= upper; ++i) {
-        HOSTSTR text = 0;
-        HostArrayGetString(array, &text, i);
-        values.push_back(zwtest::HostText(text));
-    }
-    return values;
-}
 
 const std::wstring kLongName = L"\\\\server\\" + std::wstring(600, L's');
 
@@ -103,28 +83,28 @@ TEST(DosNetwork, ConnectAndDisconnect) {
 
 TEST(DosNetwork, EnumeratesConnectedDrivesThenPrinterPorts) {
     StandIn net;
-    Array local, remote;
+    const HostArray local({L"before"}), remote({L"before"});
     // No drive connected: 0, and the arrays stay as they were.
     EXPECT_EQ(ZelDosEnumNetConnections(local, remote), 0);
-    EXPECT_EQ(ReadStrings(local), Strings{L"before"});
+    EXPECT_EQ(StringElements(local), Strings{L"before"});
 
     net.connect(L"N:", kLongName.c_str(), FALSE);
     net.connect(L"LPT2", L"\\\\print\\laser", FALSE);
     EXPECT_EQ(ZelDosEnumNetConnections(local, remote), 2);
-    EXPECT_EQ(ReadStrings(local), (Strings{L"N:", L"LPT2"}));
-    EXPECT_EQ(ReadStrings(remote), (Strings{kLongName, L"\\\\print\\laser"}));
+    EXPECT_EQ(StringElements(local), (Strings{L"N:", L"LPT2"}));
+    EXPECT_EQ(StringElements(remote), (Strings{kLongName, L"\\\\print\\laser"}));
 
     // M: connected, but N:, the last drive asked, fails: its error, arrays kept.
-    Array keptLocal, keptRemote;
+    const HostArray keptLocal({L"before"}), keptRemote({L"before"});
     net.connect(L"M:", L"\\\\server\\m", FALSE);
     net.fail(L"N:", ERROR_NO_NETWORK);
     EXPECT_EQ(ZelDosEnumNetConnections(keptLocal, keptRemote), -int(ERROR_NO_NETWORK));
-    EXPECT_EQ(ReadStrings(keptLocal), Strings{L"before"});
-    EXPECT_EQ(ReadStrings(keptRemote), Strings{L"before"});
+    EXPECT_EQ(StringElements(keptLocal), Strings{L"before"});
+    EXPECT_EQ(StringElements(keptRemote), Strings{L"before"});
     // When the last drive answers, the printer ports follow the drives.
     net.fail(L"N:", NO_ERROR);
     EXPECT_EQ(ZelDosEnumNetConnections(keptLocal, keptRemote), 3);
-    EXPECT_EQ(ReadStrings(keptLocal), (Strings{L"M:", L"N:", L"LPT2"}));
+    EXPECT_EQ(StringElements(keptLocal), (Strings{L"M:", L"N:", L"LPT2"}));
 
     EXPECT_EQ(ZelDosEnumNetConnections(local, 0xBAD), -87);
 }

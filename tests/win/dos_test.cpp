@@ -14,27 +14,15 @@
 namespace {
 
 using Strings = std::vector<std::wstring>;
+using zwtest::HostArray;
+using zwtest::StringElements;
 using zwtest::TakeHostText;
 using zwtest::TempFolder;
 
-// A host array destroyed at the end of the scope.
-struct Array {
-    explicit Array(int type = HOST_ARRAY_STRING) : handle(HostArrayCreate(type)) {}
-    ~Array() { HostArrayDestroy(handle); }
-    operator HARRAY() const { return handle; }
-    HARRAY handle;
-};
-
-Strings ReadStrings(HARRAY array, bool sorted = false) {
-    LONG lower = 0, upper = -1;
-    HostArrayGetBounds(array, &lower, &upper);
-    Strings values;
-    for (LONG i = lower; i <= upper; ++i) {
-        HOSTSTR text = 0;
-        HostArrayGetString(array, &text, i);
-        values.push_back(zwtest::HostText(text));
-    }
-    if (sorted) std::sort(values.begin(), values.end());
+// The string elements, sorted (listings come in the system's order).
+Strings SortedElements(HARRAY array) {
+    Strings values = zwtest::StringElements(array);
+    std::sort(values.begin(), values.end());
     return values;
 }
 
@@ -76,11 +64,11 @@ struct Tree {
 TEST(Dos, DirectoryAndFileListings) {
     Tree tree;
     const std::wstring all = tree.folder / L"*";
-    Array names, dates(HOST_ARRAY_DATETIME), attributes(HOST_ARRAY_NUMBER), sizes(HOST_ARRAY_NUMBER);
+    const HostArray names, dates(HOST_ARRAY_DATETIME), attributes(HOST_ARRAY_NUMBER), sizes(HOST_ARRAY_NUMBER);
     EXPECT_EQ(ZelDosEnumDirs(all.c_str(), names), 2);
-    EXPECT_EQ(ReadStrings(names, true), (Strings{L"one", L"two"}));  // never "." or ".."
+    EXPECT_EQ(SortedElements(names), (Strings{L"one", L"two"}));  // never "." or ".."
     EXPECT_EQ(ZelDosEnumDirInfo((tree.folder / L"t*").c_str(), names, dates, attributes), 1);
-    EXPECT_EQ(ReadStrings(names), Strings{L"two"});
+    EXPECT_EQ(StringElements(names), Strings{L"two"});
     EXPECT_EQ(NumberAt(attributes, 0), GetFileAttributesW((tree.folder / L"two").c_str()));
     // The last-write time in local time, seconds rounded down to even.
     WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -89,11 +77,10 @@ TEST(Dos, DirectoryAndFileListings) {
     GetFileAttributesExW((tree.folder / L"two").c_str(), GetFileExInfoStandard, &data);
     FileTimeToLocalFileTime(&data.ftLastWriteTime, &local);
     FileTimeToSystemTime(&local, &t);
-    HostDate date{};
-    ASSERT_TRUE(HostArrayGetDateTime(dates, &date, 0));
-    EXPECT_EQ((std::vector<int>{HostDateYear(&date), HostDateMonth(&date), HostDateDay(&date), HostDateHour(&date),
-                                HostDateMinute(&date), HostDateSecond(&date)}),
-              (std::vector<int>{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond / 2 * 2}));
+    HostDate date{}, expected{};
+    HostArrayGetDateTime(dates, &date, 0);
+    HostDateConstruct(&expected, t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond / 2 * 2);
+    EXPECT_EQ(std::memcmp(&date, &expected, sizeof date), 0);
 
     const struct { bool info; WORD filter; Strings expected; } files[] = {
         {false, 0, {L"plain.txt", L"readonly.txt"}},
@@ -106,7 +93,7 @@ TEST(Dos, DirectoryAndFileListings) {
         const int count = f.info ? ZelDosEnumFileInfo(all.c_str(), f.filter, names, sizes, dates, attributes)
                                  : ZelDosEnumFiles(all.c_str(), f.filter, names);
         EXPECT_EQ(count, int(f.expected.size())) << f.info << " " << f.filter;
-        EXPECT_EQ(ReadStrings(names, true), f.expected) << f.info << " " << f.filter;
+        EXPECT_EQ(SortedElements(names), f.expected) << f.info << " " << f.filter;
     }
     EXPECT_EQ(ZelDosEnumFileInfo((tree.folder / L"plain.txt").c_str(), 0, names, sizes, dates, attributes), 1);
     EXPECT_EQ(NumberAt(sizes, 0), 5);
@@ -120,7 +107,7 @@ TEST(Dos, DirectoryAndFileListings) {
     EXPECT_EQ(ZelDosEnumFiles(nullptr, 0, names), -87);
     EXPECT_EQ(ZelDosEnumDirInfo(all.c_str(), names, 0xBAD, attributes), -87);
     EXPECT_EQ(ZelDosEnumFileInfo(nullptr, 0, names, sizes, dates, attributes), -87);
-    EXPECT_EQ(ReadStrings(names), Strings{L"plain.txt"});
+    EXPECT_EQ(StringElements(names), Strings{L"plain.txt"});
 }
 
 TEST(Dos, ExistAndIsParent) {
@@ -146,13 +133,13 @@ TEST(Dos, ExistAndIsParent) {
 }
 
 TEST(Dos, DrivesTypesSizesAndLabels) {
-    Array drives;
+    const HostArray drives;
     Strings expected;
     for (int i = 0; i < 26; ++i) {
         if (GetLogicalDrives() & (1u << i)) expected.push_back(std::wstring{wchar_t(L'A' + i), L':', L'\\'});
     }
     EXPECT_EQ(ZelDosEnumDrives(drives), int(expected.size()));
-    EXPECT_EQ(ReadStrings(drives), expected);
+    EXPECT_EQ(StringElements(drives), expected);
     EXPECT_EQ(ZelDosEnumDrives(0xBAD), -87);
 
     const std::wstring missing = MissingDrive();
@@ -244,9 +231,9 @@ TEST(Dos, EnvironmentAndVersion) {
     std::wstring path = tree.folder / L"one;" + tree.folder / L"two\\;;" + tree.folder.Path();
     for (int i = 0; i < 30; ++i) path += L";" + tree.folder / L"missing";
     SetEnvironmentVariableW(L"PATH", path.c_str());
-    Array directories;
+    const HostArray directories;
     EXPECT_EQ(ZelDosEnumPath(directories), 2);
-    EXPECT_EQ(ReadStrings(directories), (Strings{tree.folder / L"one\\", tree.folder.Path() + L"\\"}));
+    EXPECT_EQ(StringElements(directories), (Strings{tree.folder / L"one\\", tree.folder.Path() + L"\\"}));
     SetEnvironmentVariableW(L"PATH", saved);
 
     const ZW_HOSTVALUE version = ZelDosGetVersion(), expected = ZelGetWinVersion();

@@ -10,29 +10,9 @@
 namespace {
 
 using Strings = std::vector<std::wstring>;
+using zwtest::HostArray;
+using zwtest::StringElements;
 
-struct Array {
-    Array() : handle(HostArrayCreate(HOST_ARRAY_STRING)) {
-        const HOSTSTR text = HostTestNewString(L"before");
-        HostArrayPutString(handle, text, 0);
-        HostTestFreeString(text);
-    }
-    ~Array() { HostArrayDestroy(handle); }
-    operator HARRAY() const { return handle; }
-    HARRAY handle;
-};
-
-Strings ReadStrings(HARRAY array) {
-    LONG lower = 0, upper = -1;
-    HostArrayGetBounds(array, &lower, &upper);
-    Strings values;
-    for (LONG i = lower; i <= upper; ++i) {
-        HOSTSTR text = 0;
-        HostArrayGetString(array, &text, i);
-        values.push_back(zwtest::HostText(text));
-    }
-    return values;
-}
 
 // Forty names of twelve characters: more than the first 256-character buffer.
 Strings LongNames() {
@@ -55,14 +35,14 @@ struct IniFile {
 
 TEST(Profile, EnumStringsListsASectionInFileOrder) {
     IniFile ini;
-    Array names;
+    const HostArray names({L"before"});
     EXPECT_EQ(ZelProfileEnumStrings(ini.path.c_str(), L"colours", names), 0);
-    EXPECT_EQ(ReadStrings(names), (Strings{L"c", L"a", L"b"}));
+    EXPECT_EQ(StringElements(names), (Strings{L"c", L"a", L"b"}));
     EXPECT_EQ(ZelProfileEnumStrings(ini.path.c_str(), L"long", names), 0);
-    EXPECT_EQ(ReadStrings(names), LongNames());
+    EXPECT_EQ(StringElements(names), LongNames());
 
     // Each of these leaves the array as it was.
-    Array untouched;
+    const HostArray untouched({L"before"});
     const struct { const wchar_t* file; const wchar_t* section; HARRAY array; int result; } kept[] = {
         {ini.path.c_str(), L"empty", untouched, 0},
         {ini.path.c_str(), L"missing", untouched, 0},
@@ -74,7 +54,7 @@ TEST(Profile, EnumStringsListsASectionInFileOrder) {
     for (const auto& k : kept) {
         EXPECT_EQ(ZelProfileEnumStrings(k.file, k.section, k.array), k.result) << (k.section ? k.section : L"(null)");
     }
-    EXPECT_EQ(ReadStrings(untouched), Strings{L"before"});
+    EXPECT_EQ(StringElements(untouched), Strings{L"before"});
 }
 
 TEST(Profile, BareNamesAreFoundAlongTheSearchPath) {
@@ -82,9 +62,9 @@ TEST(Profile, BareNamesAreFoundAlongTheSearchPath) {
     WCHAR saved[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, saved);
     SetCurrentDirectoryW(ini.folder.Path().c_str());
-    Array names;
+    const HostArray names({L"before"});
     EXPECT_EQ(ZelProfileEnumStrings(L"app.ini", L"colours", names), 0);
-    EXPECT_EQ(ReadStrings(names).size(), 3u);
+    EXPECT_EQ(StringElements(names).size(), 3u);
     EXPECT_NE(ZelProfileDelete(L"colours", L"a", L"app.ini"), 0);
     SetCurrentDirectoryW(saved);
     EXPECT_EQ(GetPrivateProfileIntW(L"colours", L"a", -1, ini.path.c_str()), -1);
@@ -92,10 +72,10 @@ TEST(Profile, BareNamesAreFoundAlongTheSearchPath) {
 
 TEST(Profile, DeleteRemovesAnEntryOrTheWholeSection) {
     IniFile ini;
-    Array names;
+    const HostArray names({L"before"});
     EXPECT_NE(ZelProfileDelete(L"colours", L"a", ini.path.c_str()), 0);
     ZelProfileEnumStrings(ini.path.c_str(), L"colours", names);
-    EXPECT_EQ(ReadStrings(names), (Strings{L"c", L"b"}));
+    EXPECT_EQ(StringElements(names), (Strings{L"c", L"b"}));
     EXPECT_NE(ZelProfileDelete(L"colours", L"", ini.path.c_str()), 0);
     WCHAR sections[512] = {};
     const DWORD length = GetPrivateProfileSectionNamesW(sections, 512, ini.path.c_str());

@@ -2,6 +2,7 @@
 // ZelDebugSetFlags: assertions and levelled debugging messages.
 #include <windows.h>
 
+#include <new>
 #include <string>
 
 #include "frame/call_frame.h"
@@ -14,11 +15,19 @@ namespace {
 constexpr UINT kAssertionCaption = 306;  // "Assertion Failure"
 constexpr UINT kDebugCaption = 309;      // "Debug"
 
-// "name: text", where name is the host's name of the active window.
+// "name: text", where name is the host's name of the active window; the
+// text alone when there is no memory for the message.
 void ShowAssertion(LPCWSTR text) {
     WCHAR name[256] = {};
     HostGetWindowName(GetActiveWindow(), name, 256);
-    ShowDebugBox(std::wstring(name) + L": " + text, kAssertionCaption);
+    std::wstring message;
+    try {
+        message = std::wstring(name) + L": " + text;
+    } catch (const std::bad_alloc&) {
+        ShowDebugBox(text, kAssertionCaption);
+        return;
+    }
+    ShowDebugBox(message.c_str(), kAssertionCaption);
 }
 
 void ShowString(LPCWSTR text) {
@@ -33,11 +42,11 @@ void ShowString(LPCWSTR text) {
 }  // namespace zw::windows
 
 extern "C" int __stdcall ZelDebugAssert(BOOL condition, LPCWSTR text) {
-    if (!condition) zw::Guarded(L"ZelDebugAssert()", 0, [&] {
+    if (condition) return 1;
+    return zw::Guarded(L"ZelDebugAssert()", 1, [&] {
         zw::windows::ShowAssertion(text ? text : L"");
-        return 0;
+        return 1;
     });
-    return 1;
 }
 
 extern "C" int __stdcall ZelDebugString(LPCWSTR text, WORD level) {

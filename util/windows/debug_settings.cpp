@@ -1,7 +1,5 @@
 #include "util/windows/debug_settings.h"
 
-#include <string>
-
 #include "frame/app.h"
 
 namespace zw::windows {
@@ -15,8 +13,10 @@ bool LevelShown(WORD level) {
     return level <= Debug().level;
 }
 
-void ShowDebugBox(std::wstring_view text, UINT captionId) {
-    MessageBoxW(nullptr, std::wstring(text).c_str(), LoadMessage(captionId).c_str(), MB_ICONEXCLAMATION);
+void ShowDebugBox(LPCWSTR text, UINT captionId) {
+    WCHAR caption[64] = {};
+    LoadStringW(ModuleInstance(), captionId, caption, 64);
+    MessageBoxW(nullptr, text, caption, MB_ICONEXCLAMATION);
 }
 
 }  // namespace zw::windows

@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <string_view>
-
 namespace zw::windows {
 
 enum : DWORD {
@@ -25,7 +23,8 @@ DebugSettings& Debug();
 bool LevelShown(WORD level);
 
 // Shows `text` in a message box without owner, captioned with string-table
-// text `captionId`, with the exclamation icon.
-void ShowDebugBox(std::wstring_view text, UINT captionId);
+// text `captionId`, with the exclamation icon. Allocates nothing, so that it
+// also works when memory has run out.
+void ShowDebugBox(LPCWSTR text, UINT captionId);
 
 }  // namespace zw::windows

@@ -57,7 +57,7 @@ int EndTime() {
         std::wstring report;
         for (const auto& piece : pieces) report += Wide(piece);
         report.pop_back();  // the line feed after the total
-        ShowDebugBox(report, kReportCaption);
+        ShowDebugBox(report.c_str(), kReportCaption);
     } else {
         for (const auto& piece : pieces) OutputDebugStringW(Wide(piece).c_str());
     }
