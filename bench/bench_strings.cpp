@@ -30,15 +30,10 @@ double Seconds() {
     return double(now.QuadPart) / double(frequency.QuadPart);
 }
 
-// Best of a few runs: the least disturbed one.
-double Time(const std::function<void()>& work, int runs = 5) {
-    double best = 1e30;
-    for (int i = 0; i < runs; ++i) {
-        const double start = Seconds();
-        work();
-        best = std::min(best, Seconds() - start);
-    }
-    return best;
+double TimeOnce(const std::function<void()>& work) {
+    const double start = Seconds();
+    work();
+    return Seconds() - start;
 }
 
 // Prose-like text of `length` characters: words, spaces, now and then the
@@ -65,6 +60,17 @@ struct Pair {
     double baseline;
 };
 
+// Best of a few runs of each (the least disturbed), taken in turns so that
+// both meet the same load of the machine.
+Pair Time(const std::function<void()>& library, const std::function<void()>& baseline, int runs = 5) {
+    Pair best{1e30, 1e30};
+    for (int i = 0; i < runs; ++i) {
+        best.library = std::min(best.library, TimeOnce(library));
+        best.baseline = std::min(best.baseline, TimeOnce(baseline));
+    }
+    return best;
+}
+
 void Report(const char* name, const Pair& small, const Pair& large) {
     std::printf("%-22s 1MB: lib %8.2f ms, std %8.2f ms, ratio %.2f | 10MB: lib %8.2f ms, std %8.2f ms, ratio %.2f"
                 " | growth lib %.1fx, std %.1fx\n",
@@ -74,9 +80,7 @@ void Report(const char* name, const Pair& small, const Pair& large) {
 }
 
 Pair Substitute(const std::wstring& text) {
-    Pair p{};
-    p.library = Time([&] { HostTestFreeString(ZelStrSubstitute(text.c_str(), L"fox", L"cat")); });
-    p.baseline = Time([&] {
+    const Pair p = Time([&] { HostTestFreeString(ZelStrSubstitute(text.c_str(), L"fox", L"cat")); }, [&] {
         std::wstring result;
         result.reserve(text.size());
         size_t done = 0;
@@ -93,9 +97,7 @@ Pair Substitute(const std::wstring& text) {
 
 Pair Trim(const std::wstring& core) {
     const std::wstring text = L"   \t" + core + L" \r\n  ";
-    Pair p{};
-    p.library = Time([&] { HostTestFreeString(ZelStrTrim(text.c_str())); });
-    p.baseline = Time([&] {
+    const Pair p = Time([&] { HostTestFreeString(ZelStrTrim(text.c_str())); }, [&] {
         // The same input contract: a NUL-terminated text whose length is not known.
         const size_t length = wcslen(text.c_str());
         const std::wstring_view view(text.c_str(), length);
@@ -111,9 +113,7 @@ Pair ScanReverse(const std::wstring& core) {
     // The only match is at the very start, so the whole text is searched.
     const std::wstring text = L"NeedleX" + core;
     const std::wstring find = L"needlex";
-    Pair p{};
-    p.library = Time([&] { sink = size_t(ZelStrScanReverse(text.c_str(), -1, find.c_str())); });
-    p.baseline = Time([&] {
+    const Pair p = Time([&] { sink = size_t(ZelStrScanReverse(text.c_str(), -1, find.c_str())); }, [&] {
         const size_t length = wcslen(text.c_str());
         auto same = [](wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); };
         const auto end = text.begin() + std::ptrdiff_t(length);
@@ -137,9 +137,7 @@ ZW_HARRAY MakeNumberArray(int count) {
 // Numbers need no host string per element, so this measures the expander
 // itself; the baseline reads and formats each number the plain way.
 Pair ExpandNumbers(ZW_HARRAY array, int count) {
-    Pair p{};
-    p.library = Time([&] { HostTestFreeString(ZelStrExpand(L"Values: {%,n}.", array)); }, 3);
-    p.baseline = Time([&] {
+    const Pair p = Time([&] { HostTestFreeString(ZelStrExpand(L"Values: {%,n}.", array)); }, [&] {
         std::wstring result = L"Values: ";
         for (int i = 0; i < count; ++i) {
             HostNumber number{};
@@ -173,12 +171,10 @@ ZW_HARRAY MakeArray(int count) {
     return array;
 }
 
-// The baseline reads each element the same way (a host string per read) and
-// joins them with std::wstring.
+// The baseline reads each element as the library must (the element's own host
+// string, released after use, never freed) and joins them with std::wstring.
 Pair Expand(ZW_HARRAY array, int count) {
-    Pair p{};
-    p.library = Time([&] { HostTestFreeString(ZelStrExpand(L"Items: {%,s}.", array)); }, 3);
-    p.baseline = Time([&] {
+    const Pair p = Time([&] { HostTestFreeString(ZelStrExpand(L"Items: {%,s}.", array)); }, [&] {
         std::wstring result = L"Items: ";
         for (int i = 0; i < count; ++i) {
             HOSTSTR element = 0;
@@ -188,7 +184,7 @@ Pair Expand(ZW_HARRAY array, int count) {
                 if (i > 0) result += L',';
                 result += text;
             }
-            HostTestFreeString(element);
+            HostStrRelease(element);
         }
         result += L'.';
         const HOSTSTR made = HostTestNewString(result.c_str());

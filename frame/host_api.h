@@ -234,3 +234,16 @@ HOSTAPI int __stdcall HostFileWrite(FILE* file, const void* buffer, DWORD count)
 // Writes `text` in the ANSI code page followed by a carriage return and line
 // feed; nonzero on success.
 HOSTAPI BOOL __stdcall HostFileWriteLine(FILE* file, LPCWSTR text);               // 3005
+
+// ---- corrt51.dll: values, window names ---------------------------------------------
+// A number as its value, a date/time as days since the host's day zero with the
+// time of day as fraction (so later date/times are larger); a null or unknown
+// value gives 0.
+HOSTAPI double __stdcall HostValueToDouble(const HostValue* value);                // 3034
+// Reads decimal text (optional sign, digits, optional fraction) into *number;
+// 0 for other text, and *number becomes a null number.
+HOSTAPI BOOL __stdcall HostDecimalToNumber(LPCWSTR text, HostNumber* number);      // 3033
+// Copies the host's name of `window` (the name the application knows it by)
+// into `name` (at most size - 1 characters and a terminator) and returns its
+// length; 0 for a window the host has no name for.
+HOSTAPI int __stdcall HostGetWindowName(HWND window, LPWSTR name, int size);       // 3028

@@ -1,6 +1,7 @@
 #include "frame/host_string.h"
 
 #include <cstring>
+#include <new>
 
 #include "frame/error_recovery.h"
 
@@ -22,14 +23,27 @@ bool Fill(HOSTSTR* string, std::wstring_view text) {
 }
 }  // namespace
 
+void AskAfterStringFailure() {
+    if (ShowErrorRecovery(kRecoveryCaption) == kRecoveryHalt) HostAbort();
+}
+
 HOSTSTR TryNewHostString(std::wstring_view text) {
     HOSTSTR string = 0;
     return Fill(&string, text) ? string : 0;
 }
 
 void AssignHostString(HOSTSTR* string, std::wstring_view text) {
-    while (!Fill(string, text)) {
-        if (ShowErrorRecovery(kRecoveryCaption) == kRecoveryHalt) HostAbort();
+    while (!Fill(string, text)) AskAfterStringFailure();
+}
+
+HOSTSTR NewHostStringOfLength(size_t length) {
+    if (length >= 0x7FFFFFFFu / sizeof(WCHAR)) throw std::bad_alloc();
+    const DWORD bytes = DWORD((length + 1) * sizeof(WCHAR));
+    HOSTSTR string = 0;
+    for (;;) {
+        DWORD stored = 0;
+        if (HostStrSetSize(&string, bytes) && HostStrLock(string, &stored) && stored >= bytes) return string;
+        AskAfterStringFailure();
     }
 }
 

@@ -18,6 +18,15 @@ HOSTSTR NewHostString(std::wstring_view text);
 // The same without retry: 0 when the host cannot allocate the string.
 HOSTSTR TryNewHostString(std::wstring_view text);
 
+// A new host string with room for `length` characters and a terminator (the
+// host zero-fills it), with the same retry as NewHostString: for results
+// written in place, whose length is then set with HostStrSetLength.
+HOSTSTR NewHostStringOfLength(size_t length);
+
+// The retry dialog, once, for a host string that could not be made: halting
+// ends the application (HostAbort); any other answer returns.
+void AskAfterStringFailure();
+
 // The text of a host string, up to its first NUL ("" for a bad handle).
 std::wstring ReadHostString(HOSTSTR string);
 

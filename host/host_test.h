@@ -77,3 +77,8 @@ HOSTTEST void __stdcall HostTestSetWindowProperty(HWND window, int property, LPC
 // resource blocks handed out and not yet freed.
 HOSTTEST void __stdcall HostTestSetAppResource(LPCWSTR name, const void* bytes, DWORD size);
 HOSTTEST int __stdcall HostTestAppResourcesHeld(void);
+// The name HostGetWindowName answers for `window` (null forgets it).
+HOSTTEST void __stdcall HostTestSetWindowName(HWND window, LPCWSTR name);
+// Makes an array report `count` dimensions (HostArrayGetDimCount); arrays are
+// made with one.
+HOSTTEST void __stdcall HostTestSetArrayDimensions(HARRAY array, int count);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "host/corrt51/strings.h"
+#include "host/host_test.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ struct Element {
 
 struct HostArray {
     int type = 0;
+    int dimensions = 1;
     LONG lower = 0;
     std::vector<Element> elements;  // elements[i] is index lower + i
 };
@@ -108,8 +110,9 @@ extern "C" void __stdcall HostArrayDestroy(HARRAY array) {
 }
 
 extern "C" BOOL __stdcall HostArrayGetDimCount(HARRAY array, int* count) {
-    if (!Find(array) || !count) return FALSE;
-    *count = 1;
+    const HostArray* a = Find(array);
+    if (!a || !count) return FALSE;
+    *count = a->dimensions;
     return TRUE;
 }
 
@@ -223,4 +226,8 @@ extern "C" BOOL __stdcall HostArrayPutBool(HARRAY array, BOOL value, LONG index)
 
 extern "C" BOOL __stdcall HostArrayPutDateTime(HARRAY array, const HostDate* value, LONG index) {
     return value && Write(array, index, *value, &Element::value, HOST_ARRAY_DATETIME);
+}
+
+extern "C" void __stdcall HostTestSetArrayDimensions(HARRAY array, int count) {
+    if (HostArray* a = Find(array)) a->dimensions = count;
 }

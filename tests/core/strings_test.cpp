@@ -31,22 +31,27 @@ constexpr CaseMapping kLatin1Mapping{&Latin1Upper, &Latin1Lower};
 
 // Template elements; reads out of range fail like the host's ("" and 0). A
 // string read returns a view of scratch text that the next read overwrites,
-// so the expander must keep its own copy.
+// so the expander must keep its own copy; unless `stable`, when it returns a
+// view of the element itself and says so.
 struct FakeArray : ElementSource {
     std::vector<std::u16string> strings;
     std::vector<int> numbers;
     long lower = 0;
+    bool stable = false;
     int stringReads = 0;
     std::u16string scratch;
+    const std::u16string empty;
 
     bool Has(long i, size_t size) const { return i >= lower && i - lower < long(size); }
     long Count() override { return long(std::max(strings.size(), numbers.size())); }
     long LowerBound() override { return lower; }
     std::u16string_view String(long i) override {
         ++stringReads;
+        if (stable) return Has(i, strings.size()) ? strings[i - lower] : empty;
         scratch = Has(i, strings.size()) ? strings[i - lower] : u"";
         return scratch;
     }
+    bool StringsStayValid() const override { return stable; }
     std::int32_t NumberAsInt(long i) override { return Has(i, numbers.size()) ? numbers[i - lower] : 0; }
 };
 
@@ -173,6 +178,13 @@ TEST(StringsSubstitute, Cases) {
         {u"abc", u"abcd", u"x", u"abc"},      {u"one two two", u"two", u"2", u"one 2 2"},
         {u"abcabc", u"b", u"bb", u"abbcabbc"},  // the replacement is not searched again
         {u"abcabc", u"B", u"x", u"abcabc"},     // case-sensitive
+        // More occurrences than are kept from the search: the rest are found
+        // again while writing.
+        {std::u16string(100, u'a') + u"b", u"a", u"xy", [] {
+             std::u16string expected;
+             for (int i = 0; i < 100; ++i) expected += u"xy";
+             return expected + u"b";
+         }()},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Substitute(c.text, c.find, c.replacement), c.expected)
@@ -204,9 +216,12 @@ TEST(StringsExpand, StringCases) {
         {u"%", {u"x"}, u"%"},              {u"", {u"x"}, u""},
     };
     for (const auto& c : cases) {
-        FakeArray array;
-        array.strings = c.elements;
-        EXPECT_EQ(ExpandTemplate(c.templ, array), c.expected) << PrintToString(c.templ);
+        for (const bool stable : {false, true}) {
+            FakeArray array;
+            array.strings = c.elements;
+            array.stable = stable;
+            EXPECT_EQ(ExpandTemplate(c.templ, array), c.expected) << PrintToString(c.templ) << stable;
+        }
     }
 }
 

@@ -7,13 +7,9 @@
 
 namespace zw::files {
 
-namespace {
-
 bool IsDotEntry(const WCHAR* name) {
     return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
 }
-
-}  // namespace
 
 int FindMatches(const std::wstring& pattern, bool includeDirectories, std::vector<FileMatch>& matches) {
     matches.clear();

@@ -14,6 +14,9 @@ struct FileMatch {
     WIN32_FIND_DATAW data;  // what the search reported (name, size, times)
 };
 
+// True for the entries "." and "..".
+bool IsDotEntry(const WCHAR* name);
+
 // Collects what `pattern` matches, skipping directories unless
 // `includeDirectories` (and always skipping "." and ".."). The whole list is
 // taken before any file is touched, so that files an operation creates or

@@ -1,31 +1,21 @@
 // ZelStrExpand: a text template filled from a host array.
 #include <windows.h>
 
-#include <string>
-
 #include "frame/host_api.h"
 #include "frame/host_string.h"
-#include "include/zwi51.h"
 #include "util/strings/core/template_expander.h"
 #include "util/strings/string_result.h"
 #include "util/strings/text_args.h"
 
 namespace {
 
-// Tells the host that the library is done with a string, on every way out.
-class ReleaseWhenDone {
-public:
-    explicit ReleaseWhenDone(HOSTSTR string) : string_(string) {}
-    ~ReleaseWhenDone() { HostStrRelease(string_); }
-    ReleaseWhenDone(const ReleaseWhenDone&) = delete;
-    ReleaseWhenDone& operator=(const ReleaseWhenDone&) = delete;
-
-private:
-    HOSTSTR string_;
-};
-
 // A one-dimensional host array as the template's element source. Elements of
 // another type than the placeholder asks for read as "" or 0.
+//
+// A string element is read as the element's own host string, which keeps its
+// text while the element keeps its value; the library only releases it. So
+// the texts stay valid for the whole expansion and the expander keeps views
+// of them: no element's text is copied before it goes into the result.
 class HostArrayElements : public zw::strings::ElementSource {
 public:
     explicit HostArrayElements(HARRAY array) : array_(array) {
@@ -39,22 +29,20 @@ public:
 
     long Count() override { return count_; }
     long LowerBound() override { return lower_; }
+    bool StringsStayValid() const override { return true; }
 
-    // The host hands out a new string for each read; the library is done with
-    // it once its text is copied.
     std::u16string_view String(long index) override {
-        text_.clear();
         HOSTSTR element = 0;
-        if (!HostArrayGetString(array_, &element, index) || !element) return text_;
-        const ReleaseWhenDone release(element);
+        if (!HostArrayGetString(array_, &element, index) || !element) return {};
         DWORD bytes = 0;
-        if (const WCHAR* stored = HostStrLock(element, &bytes)) {
+        const WCHAR* stored = HostStrLock(element, &bytes);
+        size_t length = 0;
+        if (stored) {
             const size_t limit = bytes / sizeof(WCHAR);
-            size_t length = 0;
             while (length < limit && stored[length]) ++length;
-            text_.assign(reinterpret_cast<const char16_t*>(stored), length);
         }
-        return text_;
+        HostStrRelease(element);
+        return stored ? std::u16string_view(reinterpret_cast<const char16_t*>(stored), length) : std::u16string_view();
     }
 
     std::int32_t NumberAsInt(long index) override {
@@ -67,16 +55,21 @@ private:
     HARRAY array_;
     LONG lower_ = 0;
     long count_ = 0;
-    std::u16string text_;  // the element last read
 };
 
 }  // namespace
 
+// The result is written straight into a host string of the size the first
+// pass allows for, whose length is then set to what was written.
 extern "C" HOSTSTR __stdcall ZelStrExpand(LPCWSTR templateText, HARRAY array) {
     return zw::strings::StringResult(L"ZelStrExpand()", [&] {
         if (!templateText) return zw::NewHostString(L"");
         HostArrayElements elements(array);
-        const std::u16string expanded = zw::strings::ExpandTemplate(zw::strings::TextArg(templateText), elements);
-        return zw::NewHostString(zw::strings::Wide(expanded));
+        zw::strings::TemplateExpansion expansion(zw::strings::TextArg(templateText), elements);
+        HOSTSTR result = zw::NewHostStringOfLength(expansion.Capacity());
+        WCHAR* out = HostStrLock(result, nullptr);
+        const size_t written = expansion.WriteTo(reinterpret_cast<char16_t*>(out));
+        HostStrSetLength(&result, DWORD(written + 1));
+        return result;
     });
 }

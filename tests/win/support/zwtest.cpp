@@ -218,4 +218,33 @@ void PumpMessages() {
     }
 }
 
+// ---- host arrays ----------------------------------------------------------------
+
+HostArray::HostArray(int type) : handle_(HostArrayCreate(type)) {}
+
+HostArray::HostArray(const std::vector<std::wstring>& strings, LONG lower) : HostArray(HOST_ARRAY_STRING) {
+    HostArraySetBounds(handle_, lower, lower + LONG(strings.size()) - 1);
+    for (size_t i = 0; i < strings.size(); ++i) {
+        const HOSTSTR text = HostTestNewString(strings[i].c_str());
+        HostArrayPutString(handle_, text, lower + LONG(i));
+        HostTestFreeString(text);
+    }
+}
+
+HostArray::~HostArray() {
+    HostArrayDestroy(handle_);
+}
+
+std::vector<std::wstring> StringElements(HARRAY array) {
+    LONG lower = 0, upper = -1;
+    HostArrayGetBounds(array, &lower, &upper);
+    std::vector<std::wstring> values;
+    for (LONG i = lower; i <= upper; ++i) {
+        HOSTSTR text = 0;
+        HostArrayGetString(array, &text, i);
+        values.push_back(HostText(text));
+    }
+    return values;
+}
+
 }  // namespace zwtest

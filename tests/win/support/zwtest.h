@@ -87,6 +87,24 @@ bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
 // Reads a whole file ("" when it cannot be read).
 std::string ReadFileBytes(const std::wstring& path);
 
+// A host array destroyed at the end of the scope; a string array can be
+// given its elements, at indexes lower, lower + 1, ...
+class HostArray {
+public:
+    explicit HostArray(int type = HOST_ARRAY_STRING);
+    explicit HostArray(const std::vector<std::wstring>& strings, LONG lower = 0);
+    ~HostArray();
+    HostArray(const HostArray&) = delete;
+    HostArray& operator=(const HostArray&) = delete;
+    operator HARRAY() const { return handle_; }
+
+private:
+    HARRAY handle_;
+};
+
+// The string elements of a host array, from its lower bound up.
+std::vector<std::wstring> StringElements(HARRAY array);
+
 // Pumps the thread's pending messages.
 void PumpMessages();
 

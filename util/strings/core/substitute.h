@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "util/strings/core/substring_finder.h"
 
@@ -13,9 +14,11 @@ namespace zw::strings {
 // never searched again. An empty `find` leaves the text unchanged.
 //
 // Made in two steps so that a caller can write the result straight into memory
-// of the right size: the constructor counts the occurrences (one search pass),
-// WriteTo() searches again and writes. Searching twice is cheaper than filling
-// an intermediate buffer of the result's size and copying it.
+// of the right size: the constructor finds the occurrences (the one search
+// pass) and keeps their positions, WriteTo() copies around them. Only when a
+// text holds more occurrences than is worth keeping (one per 16 characters:
+// the positions then would take a quarter of the text's memory) are the later
+// ones searched for again while writing.
 class Substitution {
 public:
     // Throws std::bad_alloc when the result's length would not fit in size_t.
@@ -30,6 +33,8 @@ private:
     std::u16string_view find_;
     std::u16string_view replacement_;
     SubstringFinder finder_;
+    std::vector<size_t> positions_;  // the first occurrences found, in order
+    bool allKept_ = true;            // positions_ holds every occurrence
     size_t resultLength_ = 0;
 };
 

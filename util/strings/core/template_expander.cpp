@@ -95,15 +95,15 @@ std::vector<Piece> Parse(std::u16string_view t) {
     return pieces;
 }
 
-// A result buffer of fixed capacity; writes beyond it are dropped, so the
-// result can never outgrow what the sizing pass allowed for.
+// Writes into a buffer of fixed capacity; writes beyond it are dropped, so
+// the result can never outgrow what the sizing pass allowed for.
 class BoundedWriter {
 public:
-    explicit BoundedWriter(size_t capacity) : buffer_(capacity, u'\0') {}
+    BoundedWriter(char16_t* buffer, size_t capacity) : buffer_(buffer), capacity_(capacity) {}
 
     void Put(std::u16string_view text) {
-        const size_t n = std::min(text.size(), buffer_.size() - used_);
-        std::copy_n(text.data(), n, buffer_.data() + used_);
+        const size_t n = std::min(text.size(), capacity_ - used_);
+        std::copy_n(text.data(), n, buffer_ + used_);
         used_ += n;
     }
     void PutNumber(long long value) {
@@ -119,20 +119,19 @@ public:
         if (negative) digits[--at] = u'-';
         Put(std::u16string_view(digits + at, sizeof digits / sizeof digits[0] - at));
     }
-    std::u16string Take() && {
-        buffer_.resize(used_);
-        return std::move(buffer_);
-    }
+    size_t Used() const { return used_; }
 
 private:
-    std::u16string buffer_;
+    char16_t* buffer_;
+    size_t capacity_;
     size_t used_ = 0;
 };
 
 class Expansion {
 public:
     explicit Expansion(ElementSource& elements)
-        : elements_(elements), count_(std::max(0L, elements.Count())), lower_(elements.LowerBound()) {}
+        : elements_(elements), count_(std::max(0L, elements.Count())), lower_(elements.LowerBound()),
+          keepViews_(elements.StringsStayValid()) {}
 
     // First pass: the size of the result, reading the string elements that
     // will be written (the second pass takes them in the same order).
@@ -196,19 +195,29 @@ private:
     size_t ElementSize(char16_t letter, long index) {
         if (letter != u's') return kNumberWidth;
         const std::u16string_view text = elements_.String(index);
-        stringText_.append(text);
-        stringLengths_.push_back(text.size());
+        if (keepViews_) {
+            if (stringViews_.empty()) stringViews_.reserve(size_t(count_));
+            stringViews_.push_back(text);
+        } else {
+            stringText_.append(text);
+            stringLengths_.push_back(text.size());
+        }
         return text.size();
+    }
+
+    std::u16string_view NextString() {
+        if (keepViews_) return nextString_ < stringViews_.size() ? stringViews_[nextString_++] : std::u16string_view();
+        if (nextString_ >= stringLengths_.size()) return {};
+        const size_t length = stringLengths_[nextString_++];
+        const std::u16string_view text = std::u16string_view(stringText_).substr(nextStringAt_, length);
+        nextStringAt_ += length;
+        return text;
     }
 
     void WriteElement(char16_t letter, long index, long counterValue, BoundedWriter& out) {
         switch (letter) {
         case u's':
-            if (nextString_ < stringLengths_.size()) {
-                const size_t length = stringLengths_[nextString_++];
-                out.Put(std::u16string_view(stringText_).substr(nextStringAt_, length));
-                nextStringAt_ += length;
-            }
+            out.Put(NextString());
             break;
         case u'n':
             out.PutNumber(elements_.NumberAsInt(index));
@@ -222,22 +231,48 @@ private:
     ElementSource& elements_;
     const long count_;
     const long lower_;
-    // The string elements in the order they are written, end to end in one
-    // buffer (one allocation instead of one per element), and their lengths.
+    const bool keepViews_;  // the source's texts stay valid: keep views, not copies
+    // The string elements in the order they are written: views of the source's
+    // texts, or copies end to end in one buffer (one allocation instead of one
+    // per element) with their lengths.
+    std::vector<std::u16string_view> stringViews_;
     std::u16string stringText_;
     std::vector<size_t> stringLengths_;
-    size_t nextString_ = 0;    // index in stringLengths_ of the next string to write
+    size_t nextString_ = 0;    // index of the next string to write
     size_t nextStringAt_ = 0;  // where it starts in stringText_
 };
 
 }  // namespace
 
+struct TemplateExpansion::State {
+    State(std::u16string_view text, ElementSource& elements) : pieces(Parse(text)), expansion(elements) {
+        capacity = expansion.Size(pieces);
+    }
+    std::vector<Piece> pieces;
+    Expansion expansion;
+    size_t capacity = 0;
+};
+
+TemplateExpansion::TemplateExpansion(std::u16string_view text, ElementSource& elements)
+    : state_(std::make_unique<State>(text, elements)) {}
+
+TemplateExpansion::~TemplateExpansion() = default;
+
+size_t TemplateExpansion::Capacity() const {
+    return state_->capacity;
+}
+
+size_t TemplateExpansion::WriteTo(char16_t* out) {
+    BoundedWriter writer(out, state_->capacity);
+    state_->expansion.Write(state_->pieces, writer);
+    return writer.Used();
+}
+
 std::u16string ExpandTemplate(std::u16string_view text, ElementSource& elements) {
-    const std::vector<Piece> pieces = Parse(text);
-    Expansion expansion(elements);
-    BoundedWriter out(expansion.Size(pieces));
-    expansion.Write(pieces, out);
-    return std::move(out).Take();
+    TemplateExpansion expansion(text, elements);
+    std::u16string result(expansion.Capacity(), u'\0');
+    result.resize(expansion.WriteTo(result.data()));
+    return result;
 }
 
 }  // namespace zw::strings

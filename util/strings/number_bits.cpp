@@ -1,0 +1,27 @@
+// ZelNumberBitSet, ZelNumberBitClear, ZelNumberHighByte, ZelNumberLowByte,
+// ZelNumberMakeLong: bits and bytes of 32-bit values.
+#include <windows.h>
+
+// Both change the caller's value in place and return it; 0 for a null pointer.
+extern "C" DWORD __stdcall ZelNumberBitSet(DWORD* value, DWORD mask) {
+    if (!value) return 0;
+    return *value |= mask;
+}
+
+extern "C" DWORD __stdcall ZelNumberBitClear(DWORD* value, DWORD mask) {
+    if (!value) return 0;
+    return *value &= ~mask;
+}
+
+// Everything above the low byte, not just the second byte.
+extern "C" DWORD __stdcall ZelNumberHighByte(DWORD value) {
+    return value >> 8;
+}
+
+extern "C" BYTE __stdcall ZelNumberLowByte(DWORD value) {
+    return BYTE(value & 0xFF);
+}
+
+extern "C" DWORD __stdcall ZelNumberMakeLong(WORD low, WORD high) {
+    return DWORD(high) << 16 | low;
+}
