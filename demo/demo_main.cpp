@@ -171,6 +171,7 @@ bool SavePng(HWND window, const std::wstring& path) {
 void DemoPalette(HWND window, void* palette);
 void RegisterSplitterDemo(HINSTANCE instance);  // demo_splitter.cpp
 void ShowCalendarDemo(HWND form, HWND calendar, void* instance);  // demo_calendar.cpp
+void ShowOutlineDemo(HWND form);                                    // demo_outline.cpp
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     std::wstring screenshot;
@@ -196,6 +197,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     PlaceControls(form);
     DemoPalette(controls[2].window, controls[2].instance);
     ShowCalendarDemo(form, controls[0].window, controls[0].instance);
+    ShowOutlineDemo(form);
     ShowWindow(form, screenshot.empty() ? show : SW_SHOW);
     UpdateWindow(form);
 
