@@ -701,3 +701,49 @@ TEST(PictureDrawing, IconByIndexAndMaskedBitmap) {
     ZelPicFree(reinterpret_cast<ZW_HPIC>(icon));
     ZelPicFree(reinterpret_cast<ZW_HPIC>(square));
 }
+
+TEST_F(OutlineBox, SortingFocusNotificationsAndEditColours) {
+    // Sorted rows are ordered by the parent's comparison of record texts.
+    HWND sorted = form_->Box(ZW_LS_OUTLINE, LBS_SORT);
+    for (const wchar_t* text : {L"delta", L"Alpha", L"charlie", L"Bravo"}) SendMessageW(sorted, LB_ADDSTRING, 0, LPARAM(text));
+    EXPECT_EQ(zwtest::RowTexts(sorted), (std::vector<std::wstring>{L"Alpha", L"Bravo", L"charlie", L"delta"}));
+    EXPECT_EQ(SendMessageW(Form(), WM_CHARTOITEM, MAKEWPARAM('a', 0), reinterpret_cast<LPARAM>(sorted)), -1);
+
+    // Losing the focus: the selected row keeps a frame (style 0x400) or the
+    // selection goes (style 0x200).
+    struct Case {
+        DWORD style;
+        bool frame;
+        LRESULT selectionAfter;
+    } cases[] = {{ZW_LS_KEEPSELFRAME, true, 1}, {ZW_LS_SELFOLLOWSFOCUS, false, LB_ERR}};
+    for (const Case& c : cases) {
+        HWND box = form_->Box(ZW_LS_OUTLINE | c.style);
+        for (const wchar_t* text : {L"a", L"b"}) SendMessageW(box, LB_ADDSTRING, 0, LPARAM(text));
+        SendMessageW(box, LB_SETCURSEL, 1, 0);
+        SendMessageW(Form(), WM_COMMAND, MAKEWPARAM(kBoxId, LBN_KILLFOCUS), reinterpret_cast<LPARAM>(box));
+        RowRecord* record = AsRecord(reinterpret_cast<void*>(CallUnderlying(box, LB_GETITEMDATA, 1, 0)));
+        EXPECT_EQ((record->flags & kRowKeptFrame) != 0, c.frame) << std::hex << c.style;
+        EXPECT_EQ(SendMessageW(box, LB_GETCURSEL, 0, 0), c.selectionAfter) << std::hex << c.style;
+        DestroyWindow(box);
+    }
+
+    // A combo box's edit field shows the selected row's colour on the box background.
+    HWND combo = form_->Box(ZW_LS_OUTLINE, 0, HOST_TYPE_COMBOBOX);
+    ZelListAddColor(combo, L"red", RGB(200, 0, 0));
+    SendMessageW(combo, CB_SETCURSEL, 0, 0);
+    HDC dc = GetDC(combo);
+    EXPECT_NE(SendMessageW(combo, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), 0), 0);
+    EXPECT_EQ(GetTextColor(dc), RGB(200, 0, 0));
+    EXPECT_EQ(GetBkColor(dc), kBackground);
+    ReleaseDC(combo, dc);
+    // Message 0x600B keeps a value and a text without using them.
+    struct {
+        WORD value;
+        char text[8];
+    } tag{7, "tagged"};
+    EXPECT_EQ(SendMessageW(combo, 0x600B, reinterpret_cast<WPARAM>(&tag), 0), 1);
+    OutlineState state{};
+    ASSERT_TRUE(ReadOutlineState(combo, &state));
+    EXPECT_EQ(state.tagValue, 7);
+    EXPECT_STREQ(state.tagText, "tagged");
+}
