@@ -1,15 +1,20 @@
 // A plain driver for the fuzz targets (tests/fuzz/*_fuzz.cpp), so they run
-// without libFuzzer. With files as arguments it runs the target once on each;
-// without, it mutates the target's seeds for ZW_FUZZ_SECONDS seconds (default
-// 5) or ZW_FUZZ_RUNS runs from generator seed ZW_FUZZ_SEED (default: the
-// clock; printed, so that a run can be repeated). A target may give seeds by
-// defining ZwFuzzSeed, which fills the index'th seed and returns 1, or returns
-// 0 past the last.
+// without libFuzzer (./run fuzz builds them with libFuzzer instead).
+//   target FILE...           runs the target once on each file
+//   target DIR...            runs it on every file of the folders (a corpus),
+//                            then mutates those inputs and the target's seeds
+//   target                   mutates the target's seeds
+//   target --write-seeds DIR writes the target's seeds into DIR as files
+// Mutation runs for ZW_FUZZ_SECONDS seconds (default 5) or ZW_FUZZ_RUNS runs
+// from generator seed ZW_FUZZ_SEED (default: the clock; printed, so that a
+// run can be repeated). A target may give seeds by defining ZwFuzzSeed, which
+// fills the index'th seed and returns 1, or returns 0 past the last.
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -50,23 +55,57 @@ void Mutate(Bytes& input, const std::vector<Bytes>& seeds, std::mt19937_64& rand
     }
 }
 
+bool ReadFile(const std::filesystem::path& path, Bytes* bytes) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return false;
+    bytes->assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return true;
+}
+
+int WriteSeeds(const char* folder) {
+    std::filesystem::create_directories(folder);
+    const std::uint8_t* data = nullptr;
+    std::size_t size = 0;
+    int i = 0;
+    for (; ZwFuzzSeed && ZwFuzzSeed(i, &data, &size); ++i) {
+        std::ofstream file(std::filesystem::path(folder) / ("seed-" + std::to_string(i)), std::ios::binary);
+        file.write(reinterpret_cast<const char*>(data), std::streamsize(size));
+    }
+    std::printf("fuzz: %d seeds written\n", i);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1) {
-        for (int i = 1; i < argc; ++i) {
-            std::ifstream file(argv[i], std::ios::binary);
-            if (!file) {
-                std::fprintf(stderr, "fuzz: cannot read %s\n", argv[i]);
+    if (argc == 3 && std::string(argv[1]) == "--write-seeds") return WriteSeeds(argv[2]);
+
+    std::vector<Bytes> seeds;
+    bool corpus = false;
+    for (int i = 1; i < argc; ++i) {
+        std::vector<std::filesystem::path> files;
+        if (std::filesystem::is_directory(argv[i])) {
+            corpus = true;
+            for (const auto& entry : std::filesystem::directory_iterator(argv[i]))
+                if (entry.is_regular_file()) files.push_back(entry.path());
+        } else {
+            files.emplace_back(argv[i]);
+        }
+        for (const auto& path : files) {
+            Bytes input;
+            if (!ReadFile(path, &input)) {
+                std::fprintf(stderr, "fuzz: cannot read %s\n", path.string().c_str());
                 return 2;
             }
-            Run(Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
+            Run(input);
+            seeds.push_back(std::move(input));
         }
-        std::printf("fuzz: %d inputs ran\n", argc - 1);
+    }
+    if (argc > 1 && !corpus) {
+        std::printf("fuzz: %zu inputs ran\n", seeds.size());
         return 0;
     }
 
-    std::vector<Bytes> seeds;
     const std::uint8_t* data = nullptr;
     std::size_t size = 0;
     for (int i = 0; ZwFuzzSeed && ZwFuzzSeed(i, &data, &size); ++i) seeds.emplace_back(data, data + size);
