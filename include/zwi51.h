@@ -1,4 +1,5 @@
-/* zwi51.dll: custom controls, the outline list box and utility functions for
+/** @file
+ * zwi51.dll: custom controls, the outline list box and utility functions for
  * host applications. Every export is __stdcall under its undecorated name.
  *
  * Host values: a host string (HOSTSTR) is a 32-bit handle owned by the host; a
