@@ -2,7 +2,7 @@
  * zwi51.dll: custom controls, the outline list box and utility functions for
  * host applications. Every export is __stdcall under its undecorated name.
  *
- * Host values: a host string (HOSTSTR) is a 32-bit handle owned by the host; a
+ * Host values: a host string (ZW_HSTR) is a 32-bit handle owned by the host; a
  * function that returns one gives the caller a new string. Host numbers and
  * date/time values are opaque 25-byte values (ZW_HOSTVALUE); passed by value
  * they take 28 bytes of arguments. */
@@ -19,34 +19,76 @@ extern "C" {
 #ifndef ZW_HOSTVALUE_DEFINED
 #define ZW_HOSTVALUE_DEFINED
 #pragma pack(push, 1)
+/** A host number or date/time value, copied whole and never read by the
+ * library itself (the host converts it). */
 typedef struct ZW_HOSTVALUE {
-    unsigned char lengthAndFlags; /* low nibble: length, 0 = null */
-    unsigned char digits[24];
+    unsigned char lengthAndFlags; /**< low nibble: length, 0 = null */
+    unsigned char digits[24];     /**< the value's bytes, as the host keeps them */
 } ZW_HOSTVALUE;
 #pragma pack(pop)
 #endif
-typedef DWORD ZW_HSTR;   /* host string handle */
-typedef DWORD ZW_HARRAY; /* host array handle */
+typedef DWORD ZW_HSTR;   /**< host string handle */
+typedef DWORD ZW_HARRAY; /**< host array handle (one-dimensional) */
 
 #ifndef ZWAPI
 #define ZWAPI
 #endif
 
 /* Library messages */
+/** Sent by a control to its own window when it is created; lParam is the
+ * control instance that the control's functions take. */
 #define ZWM_ControlCreate 0x6008
 
 /* ---- Accelerators and window flags ------------------------------------- */
+/** Registers a key that sends a message to a window when released; the first
+ * accelerator registered for a key wins, and its key-down is swallowed.
+ * @param hWnd window that receives the message (wParam 0)
+ * @param message the message sent
+ * @param modifier 1 Shift, 2 Ctrl, 4 Alt, or a sum of them (up to 7) that must
+ *        be down with the others up; any other value ignores the modifier keys
+ * @param virtualKey the virtual-key code
+ * @param lParam the message's lParam
+ * @return the accelerator handle; 0 when hWnd is not a window, or the keyboard
+ *         hook or memory cannot be had. */
 ZWAPI HLOCAL __stdcall ZelWinLoadAccelerator(HWND hWnd, UINT message, int modifier, WORD virtualKey, LPARAM lParam);
+/** Removes an accelerator; the keyboard hook goes with the last one.
+ * @param accelerator handle from ZelWinLoadAccelerator
+ * @return 1; 0 for a null, stale or unknown handle. */
 ZWAPI BOOL __stdcall ZelWinFreeAccelerator(HLOCAL accelerator);
+/** The keyboard hook procedure that serves the accelerators (installed by the
+ * library for the thread of the first accelerator; not for applications).
+ * @param code hook code: only HC_ACTION is acted on
+ * @param wParam virtual-key code
+ * @param lParam key data (bit 31 set: the key is released)
+ * @return 1 when an accelerator took the key; else the next hook's result. */
 ZWAPI LRESULT __stdcall KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam);
+/** Kept for old applications.
+ * @return always 0. */
 ZWAPI int __stdcall ZelGetWinFlags(void);
 
 /* ---- Library information and error recovery ------------------------------ */
+/** Shows the modal error-recovery dialog ("Retry" or "Halt Application"),
+ * owned by the active window.
+ * @param caption the dialog's caption (null: none)
+ * @return 1 retry, 2 halt the application; -1 when the dialog cannot be shown. */
 ZWAPI int __stdcall ZelErrorRecovery(LPCWSTR caption);
+/** The library's product version from its version resource.
+ * @return a new host string; an empty one when the version cannot be read. */
 ZWAPI ZW_HSTR __stdcall ZelGetVersion(void);
+/** The library's copyright text (LegalCopyright of its version resource).
+ * @return a new host string; an empty one when the text cannot be read. */
 ZWAPI ZW_HSTR __stdcall ZelGetCopyright(void);
+/** The Windows version as a host number: major + minor / 10 in integer
+ * arithmetic (5.1 gives 5, 4.10 gives 5).
+ * @return the number, returned by value; 0 when the version cannot be read. */
 ZWAPI ZW_HOSTVALUE __stdcall ZelGetWinVersion(void);
+/** GetKeyState, for host applications.
+ * @param virtualKey the virtual-key code
+ * @return GetKeyState's result (negative while the key is down). */
 ZWAPI SHORT __stdcall ZelGetKeyState(int virtualKey);
+/** GetSystemMetrics, for host applications.
+ * @param index an SM_* index
+ * @return GetSystemMetrics's result (0 for an unknown index). */
 ZWAPI int __stdcall ZelGetSystemMetrics(int index);
 
 /* ---- Strings ---------------------------------------------------------------- */
