@@ -98,21 +98,79 @@ ZWAPI int __stdcall ZelGetSystemMetrics(int index);
  * be made. A string table is a global memory handle passed as a number:
  * ZelStrLoadTable returns it (or -2 not found, -30 file over 65533 bytes,
  * -8 out of memory or unreadable, or the error of ZelFileGetSize). */
+/** One of two host strings by a condition (not copied: the host is told the
+ * library is done with the chosen one, which stays usable).
+ * @param condition nonzero chooses whenTrue
+ * @param whenTrue, whenFalse the two host strings
+ * @return whenTrue or whenFalse itself; there is no failure value. */
 ZWAPI ZW_HSTR __stdcall ZelStrChoose(int condition, ZW_HSTR whenTrue, ZW_HSTR whenFalse);
+/** A copy without leading whitespace (space, tab, CR, LF, VT, FF).
+ * @param text the text (null: empty)
+ * @return a new host string; an empty one when nothing remains or on failure. */
 ZWAPI ZW_HSTR __stdcall ZelStrLeftTrim(LPCWSTR text);
+/** A copy without trailing whitespace (space, tab, CR, LF, VT, FF).
+ * @param text the text (null: empty)
+ * @return a new host string; an empty one when nothing remains or on failure. */
 ZWAPI ZW_HSTR __stdcall ZelStrRightTrim(LPCWSTR text);
+/** A copy without leading and trailing whitespace (space, tab, CR, LF, VT, FF).
+ * @param text the text (null: empty)
+ * @return a new host string; an empty one when nothing remains or on failure. */
 ZWAPI ZW_HSTR __stdcall ZelStrTrim(LPCWSTR text);
+/** The text padded with spaces, or cut, to exactly `length` characters.
+ * @param text the text
+ * @param length the result's length
+ * @return a new host string; an empty one for a null text, a length of 0 or
+ *         less, or on failure. */
 ZWAPI ZW_HSTR __stdcall ZelStrPad(LPCWSTR text, int length);
+/** A proper-cased copy: each word upper-case first, lower-case after; words
+ * are split at spaces and punctuation, and "Mac" and "Mc" capitalise the next
+ * letter ("o'neil mcdonald" gives "O'Neil McDonald").
+ * @param text the text (null: empty)
+ * @return a new host string; an empty one on failure. */
 ZWAPI ZW_HSTR __stdcall ZelStrProper(LPCWSTR text);
-/* 0-based position of the match met first going back from start (-1: the last
- * character), case-insensitive; -1 when none. */
+/** Searches backwards, without regard to case, for the match met first going
+ * back from `start`.
+ * @param text the text searched
+ * @param start 0-based position to start at; -1 the last character
+ * @param find the text sought (empty: matches at start)
+ * @return the match's 0-based position; -1 when there is none, for a null
+ *         text, or a start below -1 or past the last character. */
 ZWAPI int __stdcall ZelStrScanReverse(LPCWSTR text, int start, LPCWSTR find);
+/** Replaces every occurrence (case-sensitive, left to right, replacements not
+ * searched again).
+ * @param text the text (null: empty)
+ * @param find the text replaced (null or empty: the text is returned unchanged)
+ * @param replacement its replacement (null: empty)
+ * @return a new host string; 0 (no string) when the result cannot be made. */
 ZWAPI ZW_HSTR __stdcall ZelStrSubstitute(LPCWSTR text, LPCWSTR find, LPCWSTR replacement);
-/* Template placeholders: %% %s %n %u, and groups {prefix%s suffix} or
- * {prefix%,s suffix} repeated for every element (also with n and u). */
+/** Fills a template from a host array. Placeholders: %% a "%", %s the next
+ * string element, %n the next number element as an integer, %u the number
+ * of elements used so far (using one up); a group {prefix%s suffix} or
+ * {prefix%,s suffix} (also n, and u for the index) is written for every
+ * element, with "," between repetitions in the second form. Outside groups,
+ * placeholders past the last element stay as text.
+ * @param templateText the template
+ * @param elements one-dimensional host array (a bad array has no elements)
+ * @return a new host string; an empty one for a null template or on failure. */
 ZWAPI ZW_HSTR __stdcall ZelStrExpand(LPCWSTR templateText, ZW_HARRAY elements);
+/** Loads an ANSI text file (found along the search path) as a string table,
+ * one line per CR LF.
+ * @param fileName the file (at most 65533 bytes)
+ * @return the table handle (positive); -2 not found (also a null or empty
+ *         name), -30 file over 65533 bytes, -8 out of memory or unreadable, or
+ *         the negative error of ZelFileGetSize. */
 ZWAPI int __stdcall ZelStrLoadTable(LPCWSTR fileName);
+/** Looks a key up in a string table: the first line that contains it
+ * (case-sensitive), from the key to the end of the line.
+ * @param table handle from ZelStrLoadTable
+ * @param key the text sought
+ * @return a new host string; an empty one when no line holds the key, for a
+ *         null key, or a table that is not live. */
 ZWAPI ZW_HSTR __stdcall ZelStrFind(int table, LPCWSTR key);
+/** Frees a string table.
+ * @param table handle from ZelStrLoadTable
+ * @return 1 when its memory was released; 0 for a handle that is not a live
+ *         table or when the memory cannot be released. */
 ZWAPI int __stdcall ZelStrFreeTable(int table);
 
 /* ---- Files ------------------------------------------------------------------ */
