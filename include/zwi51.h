@@ -178,31 +178,136 @@ ZWAPI int __stdcall ZelStrFreeTable(int table);
  * codes on failure (-87 bad argument, -2 file not found, -3 path not found,
  * -15 invalid drive, -18 end of file, -39 disk full, -8 out of memory).
  * A host file handle (ZW_HFILE) is a C runtime stream made by the host. */
-typedef FILE* ZW_HFILE;
+typedef FILE* ZW_HFILE; /**< host file handle: a C runtime stream opened by the host */
 /* Streams; flags are the OpenFile flags (OF_READ, OF_WRITE, OF_READWRITE,
  * OF_SHARE_*, OF_CREATE, OF_EXIST, OF_DELETE, OF_PARSE). */
+/** Opens a file as a host stream. Without OF_CREATE the name is looked up
+ * along the search path; OF_CREATE opens for writing; OF_PARSE, OF_EXIST and
+ * OF_DELETE open nothing (OF_DELETE deletes the file).
+ * @param file receives the stream (null when none is opened)
+ * @param name the file's name
+ * @param flags the OpenFile flags
+ * @return 0; -87 for a null file or name, -2 not found, another negated
+ *         error (-1 when there is no code), -8 on an internal failure. */
 ZWAPI int __stdcall ZelFileOpen(ZW_HFILE* file, LPCWSTR name, UINT flags);
+/** Closes a host stream.
+ * @param file the stream
+ * @return 0; -87 for a null or stale stream; the negated error of the close. */
 ZWAPI int __stdcall ZelFileClose(ZW_HFILE file);
+/** Reads bytes through the host.
+ * @param file the stream
+ * @param buffer receives the bytes
+ * @param count how many bytes to read
+ * @return the host's read result unchanged (the bytes read); -87 for a null
+ *         or stale stream, or a null buffer with a nonzero count. */
 ZWAPI int __stdcall ZelFileRead(ZW_HFILE file, void* buffer, DWORD count);
+/** Reads one line (at most 8192 characters) through the host.
+ * @param file the stream
+ * @param line receives the line in a host string
+ * @return 0; -18 at the end of the file or when no line can be read; -87 for
+ *         a null or stale stream or a null line pointer. */
 ZWAPI int __stdcall ZelFileReadString(ZW_HFILE file, ZW_HSTR* line);
+/** Writes bytes through the host.
+ * @param file the stream
+ * @param buffer the bytes
+ * @param count how many bytes to write (0 writes nothing and returns 0)
+ * @return the number of bytes written; the negated error (-1 when there is no
+ *         code); -87 for a null or stale stream, or a null buffer with a count. */
 ZWAPI int __stdcall ZelFileWrite(ZW_HFILE file, const void* buffer, DWORD count);
+/** Writes a text as one line through the host.
+ * @param file the stream
+ * @param text the line
+ * @return 0; the negated error (-1 when there is no code); -87 for a null or
+ *         stale stream or a null text. */
 ZWAPI int __stdcall ZelFileWriteString(ZW_HFILE file, LPCWSTR text);
+/** Moves the stream's position.
+ * @param file the stream
+ * @param offset bytes from the origin
+ * @param origin 0 the start, 1 the current position, 2 the end
+ * @return 0; the negated error; -87 for a null or stale stream or another origin. */
 ZWAPI int __stdcall ZelFileSeek(ZW_HFILE file, LONG offset, int origin);
+/** The stream's position.
+ * @param file the stream
+ * @return the position in bytes; the negated error; -87 for a null or stale stream. */
 ZWAPI int __stdcall ZelFileTell(ZW_HFILE file);
 /* Wildcard operations: each returns the number of files it handled. */
+/** Appends every matched file (directories skipped) to one destination file,
+ * created when missing, after checking that all of them fit on its drive.
+ * @param pattern the files, wildcards allowed
+ * @param destination the file appended to (no wildcards)
+ * @return the number of files appended; -87 for a null argument or a
+ *         destination with wildcards, -2 nothing matches, -39 too little free
+ *         space, or the negated error that stopped it. */
 ZWAPI int __stdcall ZelFileAppend(LPCWSTR pattern, LPCWSTR destination);
+/** Copies every matched file (directories skipped) with its times.
+ * @param pattern the files, wildcards allowed
+ * @param destination a file, a name pattern ("*.bak") or a directory
+ * @return the number of files copied; -87 for a null argument, -2 nothing
+ *         matches, -15 invalid drive, -3 destination directory missing,
+ *         -39 too little free space, -8 out of memory, or another negated error. */
 ZWAPI int __stdcall ZelFileCopy(LPCWSTR pattern, LPCWSTR destination);
+/** Expands every matched file (directories skipped) compressed with the LZ
+ * format; other files are copied.
+ * @param pattern the files, wildcards allowed
+ * @param destination a file, a name pattern or a directory
+ * @return the number of files expanded; -87 for a null argument, -2 nothing
+ *         matches, -15 invalid drive, -3 destination directory missing,
+ *         -(100 x error) when an expansion fails, or another negated error. */
 ZWAPI int __stdcall ZelFileExpand(LPCWSTR pattern, LPCWSTR destination);
+/** Moves every matched file (directories skipped) to its destination name.
+ * @param pattern the files, wildcards allowed
+ * @param destination a file, a name pattern or a directory
+ * @return the number of files moved; -87 for a null argument, -2 nothing
+ *         matches, -15 invalid drive, -3 destination directory missing, or
+ *         another negated error. */
 ZWAPI int __stdcall ZelFileRename(LPCWSTR pattern, LPCWSTR destination);
+/** Deletes every matched file (directories are left).
+ * @param pattern the files, wildcards allowed
+ * @return the number of files deleted; -87 for a null pattern, -2 nothing
+ *         matches, or the negated error that stopped it. */
 ZWAPI int __stdcall ZelFileDelete(LPCWSTR pattern);
+/** Sets or clears attribute bits of every matched file and directory.
+ * @param pattern the files, wildcards allowed
+ * @param attributes the FILE_ATTRIBUTE_* bits (low 16 bits used)
+ * @param set nonzero sets them, 0 clears them
+ * @return the number of files changed; -87 for a null pattern, -2 nothing
+ *         matches, or the negated error that stopped it. */
 ZWAPI int __stdcall ZelFileSetAttribute(LPCWSTR pattern, DWORD attributes, BOOL set);
+/** Sets the creation, access and write times of every matched file (directories
+ * skipped), as local time at two-second resolution.
+ * @param pattern the files, wildcards allowed
+ * @param dateTime host date/time, 1980 to 2107 (passed by value)
+ * @return the number of files changed; -87 for a null pattern or a null or
+ *         unrepresentable date, -2 nothing matches, or the negated error. */
 ZWAPI int __stdcall ZelFileSetDateTime(LPCWSTR pattern, ZW_HOSTVALUE dateTime);
 /* Single files. ZelFileGetType: 1 program, 2 document with an associated
  * program, 3 hidden or system file, 4 other. */
+/** A file's or directory's attribute bits.
+ * @param name the file
+ * @return the FILE_ATTRIBUTE_* bits; -87 for a null name, or the negated
+ *         error (-2 not found, -3 path not found). */
 ZWAPI int __stdcall ZelFileGetAttribute(LPCWSTR name);
+/** A file's size in bytes (low 32 bits).
+ * @param name the file (no wildcards)
+ * @return the size; -87 for a null name or one with "*" or "?", or the
+ *         negated error (-2 not found, -3 path not found). */
 ZWAPI int __stdcall ZelFileGetSize(LPCWSTR name);
+/** What kind of file a name is.
+ * @param name the file
+ * @return 1 program (its extension is in the profile's Programs list),
+ *         2 document with an associated program, 3 hidden or system file,
+ *         4 other; -87 for a null name, or the negated error of ZelFileGetAttribute. */
 ZWAPI int __stdcall ZelFileGetType(LPCWSTR name);
+/** The full path of a file found along the search path.
+ * @param name the file
+ * @return a new host string; an empty one when it is not found or the name is
+ *         null or empty. */
 ZWAPI ZW_HSTR __stdcall ZelFileFind(LPCWSTR name);
+/** Creates a new empty file in the temporary directory, named by
+ * GetTempFileName with a "~" put in front (kept without it when that name is taken).
+ * @param prefix the name's prefix (GetTempFileName uses up to 3 characters)
+ * @return a new host string with the file's full name; an empty one for a null
+ *         prefix or when no file can be made. */
 ZWAPI ZW_HSTR __stdcall ZelFileCreateTemp(LPCWSTR prefix);
 
 /* ---- Colour palette ----------------------------------------------------------- */
