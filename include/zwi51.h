@@ -319,100 +319,142 @@ ZWAPI ZW_HSTR __stdcall ZelFileCreateTemp(LPCWSTR prefix);
  * 0 palette colours, 1 menu lines, 2 MRU colours. Colours are COLORREFs
  * (0x00BBGGRR). Menu functions act on the application's lines only, never on
  * the built-in "Other Color..." line that follows them.
+ * A bad instance below is a null one or one that is no live palette.
  * Notifications: WM_COMMAND posted to the owner with code 1 (focus item set),
  * 2 (focus lost) or 8 (drop-down mode: close requested); message 0x2006 posted
  * to the palette's own window after a completed click (wParam area, lParam
  * index). */
-#define ZW_PAL_STYLE_AUTOSIZE      1 /* the window takes the laid-out size */
-#define ZW_PAL_STYLE_DROPDOWN      2 /* the palette is a drop-down's pop-up */
-#define ZW_PAL_STYLE_OTHERCOLOR    4 /* the "Other Color..." line is shown */
-#define ZW_PAL_STYLE_SHOWSELECTION 8 /* the selection frame shows without the focus */
+#define ZW_PAL_STYLE_AUTOSIZE      1 /**< the window takes the laid-out size */
+#define ZW_PAL_STYLE_DROPDOWN      2 /**< the palette is a drop-down's pop-up */
+#define ZW_PAL_STYLE_OTHERCOLOR    4 /**< the "Other Color..." line is shown */
+#define ZW_PAL_STYLE_SHOWSELECTION 8 /**< the selection frame shows without the focus */
 
-/* Colour of a role (0..11).
- * palette: the instance; role: 0 grid background, 1 client background,
- * 2 menu background, 3-6 sunken-frame edges, 7 disabled text, 8 text,
- * 9 and 10 selection frame, 11 stored only.
- * Returns the role's colour; -1 for a role outside 0..11 or on failure. */
+/** Colour of a role.
+ * @param palette the palette's instance
+ * @param role 0 grid background, 1 client background, 2 menu background,
+ *        3-6 sunken-frame edges, 7 disabled text, 8 text, 9 and 10 selection
+ *        frame, 11 stored only
+ * @return the role's colour; -1 for a role outside 0..11 or a bad instance. */
 ZWAPI int __stdcall ZelPalColorGet(void* palette, int role);
-/* Sets the colour of a role and repaints what it colours.
- * palette: the instance; role: 0..11; color: the new colour.
- * Returns the role's previous colour; -1 for a bad role or on failure. */
+/** Sets the colour of a role and repaints what it colours.
+ * @param palette the palette's instance
+ * @param role 0..11 (see ZelPalColorGet)
+ * @param color the new colour
+ * @return the role's previous colour; -1 for a bad role or a bad instance. */
 ZWAPI int __stdcall ZelPalColorSet(void* palette, int role, COLORREF color);
-/* Replaces the palette colour at min(index, count), or appends it.
- * palette: the instance; index: 0-based, negative changes nothing; color: the colour.
- * Returns the colour replaced, or -1 when none was (append, negative index, failure). */
+/** Replaces the palette colour at min(index, count), or appends it.
+ * @param palette the palette's instance
+ * @param index 0-based; negative changes nothing
+ * @param color the colour
+ * @return the colour replaced; -1 when none was (appended, negative index) or
+ *         for a bad instance. */
 ZWAPI int __stdcall ZelPalColorMainSet(void* palette, int index, COLORREF color);
-/* Replaces all palette colours with the numbers of a host array.
- * palette: the instance; colors: host number array read at indexes 0..upper bound.
- * Returns the number of elements read (upper bound + 1); -1 on failure (bad array). */
+/** Replaces all palette colours with the numbers of a host array.
+ * @param palette the palette's instance
+ * @param colors host number array, read at indexes 0 to its upper bound
+ * @return the number of elements read (upper bound + 1); -1 for an array the
+ *         host does not know or a bad instance. */
 ZWAPI int __stdcall ZelPalColorMainSetAll(void* palette, ZW_HARRAY colors);
-/* One palette or MRU colour.
- * palette: the instance; area: 0 palette, 1 MRU; index: 0-based.
- * Returns the colour; -1 when there is no such entry or area, or on failure. */
+/** One palette or MRU colour.
+ * @param palette the palette's instance
+ * @param area 0 palette colours, 1 MRU colours
+ * @param index 0-based
+ * @return the colour; -1 when there is no such entry or area, or for a bad instance. */
 ZWAPI int __stdcall ZelPalColorPaletteGet(void* palette, int area, int index);
-/* All colours of an area into a host number array (indexes 0..count-1).
- * palette: the instance; area: 0 palette, 1 MRU; colors: host number array.
- * Returns the number of colours written (0 leaves the array untouched); -1 for
- * a bad area or on failure. */
+/** All colours of an area into a host number array (indexes 0..count-1).
+ * @param palette the palette's instance
+ * @param area 0 palette colours, 1 MRU colours
+ * @param colors host number array that receives them
+ * @return the number of colours written (0 leaves the array untouched); -1 for
+ *         a bad area, an array that cannot be written or a bad instance. */
 ZWAPI int __stdcall ZelPalColorPaletteGetAll(void* palette, int area, ZW_HARRAY colors);
-/* The focus item.
- * palette: the instance; area, index: receive the focus area and index.
- * Returns 1; 0 on failure (null pointers included). */
+/** The focus item.
+ * @param palette the palette's instance
+ * @param area receives the focus area (0 colours, 1 menu lines, 2 MRU colours)
+ * @param index receives the 0-based index in it
+ * @return 1; 0 for a null pointer or a bad instance. */
 ZWAPI BOOL __stdcall ZelPalFocusGet(void* palette, int* area, int* index);
-/* Moves the focus item, repainting at once and notifying code 1.
- * palette: the instance; area: 0..2, or -1 for the current area; index: 0-based.
- * An entry that does not exist changes nothing. Returns 1; 0 on failure. */
+/** Moves the focus item, repainting at once and notifying code 1; an entry
+ * that does not exist changes nothing.
+ * @param palette the palette's instance
+ * @param area 0 colours, 1 menu lines, 2 MRU colours, or -1 the current area
+ * @param index 0-based
+ * @return 1 (also when nothing changed); 0 for a bad instance. */
 ZWAPI BOOL __stdcall ZelPalFocusSet(void* palette, int area, int index);
-/* Appends a menu line.
- * palette: the instance; text: the line (null reads as ""); id: its command number.
- * Returns the new line's index; -1 on failure. */
+/** Appends a menu line.
+ * @param palette the palette's instance
+ * @param text the line (null reads as "")
+ * @param id its command number
+ * @return the new line's index; -1 for a bad instance. */
 ZWAPI int __stdcall ZelPalMenuAdd(void* palette, LPCWSTR text, WORD id);
-/* Removes every application menu line.
- * palette: the instance. Returns 1; 0 on failure. */
+/** Removes every application menu line.
+ * @param palette the palette's instance
+ * @return 1; 0 for a bad instance. */
 ZWAPI BOOL __stdcall ZelPalMenuClear(void* palette);
-/* One menu line.
- * palette: the instance; index: 0-based; text: host string that receives the
- * text (0 makes a new one the caller owns); id: receives the line's id.
- * Returns 1; 0 when there is no such line or on failure. */
+/** One menu line.
+ * @param palette the palette's instance
+ * @param index 0-based
+ * @param text host string that receives the text (0 makes a new one the caller owns)
+ * @param id receives the line's command number
+ * @return 1; 0 when there is no such line, for a null pointer, a host string
+ *         the host does not know, or a bad instance. */
 ZWAPI BOOL __stdcall ZelPalMenuGet(void* palette, int index, ZW_HSTR* text, WORD* id);
-/* All menu lines into a host string array and a host number array.
- * palette: the instance; texts, ids: filled at indexes 0..count-1.
- * Returns the number of application lines (0 leaves the arrays untouched); -1 on failure. */
+/** All menu lines into a host string array and a host number array.
+ * @param palette the palette's instance
+ * @param texts host string array, filled at indexes 0..count-1
+ * @param ids host number array, filled at indexes 0..count-1
+ * @return the number of application lines (0 leaves the arrays untouched); -1
+ *         for an array that cannot be written or a bad instance. */
 ZWAPI int __stdcall ZelPalMenuGetAll(void* palette, ZW_HARRAY texts, ZW_HARRAY ids);
-/* Inserts a menu line at min(index, count).
- * palette: the instance; index: 0-based, negative changes nothing; text (null
- * reads as ""), id: the line. Returns 1; 0 on failure. */
+/** Inserts a menu line at min(index, count).
+ * @param palette the palette's instance
+ * @param index 0-based; negative changes nothing
+ * @param text the line (null reads as "")
+ * @param id its command number
+ * @return 1 (also when nothing changed); 0 for a bad instance. */
 ZWAPI BOOL __stdcall ZelPalMenuInsert(void* palette, int index, LPCWSTR text, WORD id);
-/* Removes a menu line.
- * palette: the instance; index: 0-based.
- * Returns 1; 0 when the index is out of range or on failure. */
+/** Removes a menu line.
+ * @param palette the palette's instance
+ * @param index 0-based
+ * @return 1; 0 when the index is out of range or for a bad instance. */
 ZWAPI BOOL __stdcall ZelPalMenuRemove(void* palette, int index);
-/* Replaces the menu line at min(index, count), or appends it.
- * palette: the instance; index: 0-based, negative changes nothing; text (null
- * reads as ""), id: the line. Returns 1; 0 on failure. */
+/** Replaces the menu line at min(index, count), or appends it.
+ * @param palette the palette's instance
+ * @param index 0-based; negative changes nothing
+ * @param text the line (null reads as "")
+ * @param id its command number
+ * @return 1 (also when nothing changed); 0 for a bad instance. */
 ZWAPI BOOL __stdcall ZelPalMenuSet(void* palette, int index, LPCWSTR text, WORD id);
-/* Replaces all menu lines with the elements of two host arrays.
- * palette: the instance; texts: host string array; ids: host number array
- * with the same upper bound. Returns the number of lines assigned; -1 when
- * the upper bounds differ or on failure (nothing changed). */
+/** Replaces all menu lines with the elements of two host arrays.
+ * @param palette the palette's instance
+ * @param texts host string array, read at indexes 0 to its upper bound
+ * @param ids host number array with the same upper bound
+ * @return the number of lines assigned; -1 when the upper bounds differ, an
+ *         array is unknown to the host, or for a bad instance (nothing changed). */
 ZWAPI int __stdcall ZelPalMenuSetAll(void* palette, ZW_HARRAY texts, ZW_HARRAY ids);
-/* Empties the MRU colours (a focus there moves to the first palette colour).
- * palette: the instance. Returns 1; 0 on failure. */
+/** Empties the MRU colours (a focus there moves to the first palette colour).
+ * @param palette the palette's instance
+ * @return 1; 0 for a bad instance. */
 ZWAPI BOOL __stdcall ZelPalMRUClear(void* palette);
-/* The largest number of MRU colours kept.
- * palette: the instance. Returns the maximum; -1 on failure. */
+/** The largest number of MRU colours kept.
+ * @param palette the palette's instance
+ * @return the maximum; -1 for a bad instance. */
 ZWAPI int __stdcall ZelPalMRUMaxGet(void* palette);
-/* Sets the largest number of MRU colours kept, dropping the oldest beyond it.
- * palette: the instance; maximum: clamped to 0..255.
- * Returns the previous maximum; -1 on failure. */
+/** Sets the largest number of MRU colours kept, dropping the oldest beyond it.
+ * @param palette the palette's instance
+ * @param maximum the new maximum, clamped to 0..255
+ * @return the previous maximum; -1 for a bad instance. */
 ZWAPI int __stdcall ZelPalMRUMaxSet(void* palette, int maximum);
-/* The style bits (ZW_PAL_STYLE_*).
- * palette: the instance. Returns the bits; 0 on failure. */
+/** The style bits.
+ * @param palette the palette's instance
+ * @return the ZW_PAL_STYLE_* bits; 0 for a bad instance. */
 ZWAPI DWORD __stdcall ZelPalStyleGet(void* palette);
-/* Sets or clears style bits. Clearing ZW_PAL_STYLE_OTHERCOLOR removes the
- * line and empties the MRU colours; setting it puts the line back last.
- * palette: the instance; mask: the ZW_PAL_STYLE_* bits to change; value: 1 sets
- * them, 0 clears them. Returns the bits before the change; 0 on failure. */
+/** Sets or clears style bits. Clearing ZW_PAL_STYLE_OTHERCOLOR removes the
+ * "Other Color..." line and empties the MRU colours; setting it puts the line back last.
+ * @param palette the palette's instance
+ * @param mask the ZW_PAL_STYLE_* bits to change
+ * @param value nonzero sets them, 0 clears them
+ * @return the bits before the change; 0 for a bad instance. */
 ZWAPI DWORD __stdcall ZelPalStyleSet(void* palette, DWORD mask, BOOL value);
 /* ---- Splitter, spin field and meter ------------------------------------------ */
 /* A splitter is addressed by the instance it announced with ZWM_ControlCreate.
