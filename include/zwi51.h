@@ -458,35 +458,37 @@ ZWAPI DWORD __stdcall ZelPalStyleGet(void* palette);
 ZWAPI DWORD __stdcall ZelPalStyleSet(void* palette, DWORD mask, BOOL value);
 /* ---- Splitter, spin field and meter ------------------------------------------ */
 /* A splitter is addressed by the instance it announced with ZWM_ControlCreate.
- * A null instance shows message 48 and fails; no other failure is reported. */
+ * A null instance shows message 48 and fails; an instance that is no live
+ * splitter fails too (a bad instance below is either). */
 
 /** Orientation of a splitter bar.
- * splitter: the splitter's instance.
- * Returns 1 (or any nonzero value of the stored flag) for a vertical bar with
- * left and right panes, 0 for a horizontal bar; -1 for a bad instance. */
+ * @param splitter the splitter's instance
+ * @return 1 (or any nonzero value of the stored flag) for a vertical bar with
+ *         left and right panes, 0 for a horizontal bar; -1 for a bad instance. */
 ZWAPI int __stdcall ZelSplitGetOrientation(void* splitter);
 /** Moves the bar to the drag position without resizing it: the pointer's
  * position while the user drags it, else where the bar already is.
- * splitter: the splitter's instance.
- * Returns the bar's left (vertical bar) or top (horizontal bar) in its
- * parent's client area; -1 for a bad instance. */
+ * @param splitter the splitter's instance
+ * @return the bar's left (vertical bar) or top (horizontal bar) in its
+ *         parent's client area; -1 for a bad instance. */
 ZWAPI int __stdcall ZelSplitMoveToDragPos(void* splitter);
 /** Tiles the bar to its parent and places both panes on either side of it;
  * a pane whose area is empty is hidden.
- * splitter: the splitter's instance.
- * Returns 1; 0 for a bad instance. */
+ * @param splitter the splitter's instance
+ * @return 1; 0 for a bad instance. */
 ZWAPI int __stdcall ZelSplitResizeObjects(void* splitter);
 /** Makes a window one of the splitter's panes, removes its border and lays
  * the panes out again; a window that filled the other slot leaves it.
- * splitter: the splitter's instance; which: 1 for the first pane (above or
- * left of the bar), any other value for the second; window: the pane.
- * Returns the slot's previous window (0 when it was empty); 0 for a bad
- * instance or when window is null or not a window. */
+ * @param splitter the splitter's instance
+ * @param which 1 the first pane (above or left of the bar), any other value the second
+ * @param window the pane
+ * @return the slot's previous window (0 when it was empty); 0 for a bad
+ *         instance or when window is null or not a window. */
 ZWAPI HWND __stdcall ZelSplitSetChild(void* splitter, int which, HWND window);
 /** Makes the bar 6 pixels thick and as long as its parent's client area,
  * at its current position along its axis.
- * splitter: the splitter's instance.
- * Returns 1; 0 for a bad instance. */
+ * @param splitter the splitter's instance
+ * @return 1; 0 for a bad instance. */
 ZWAPI int __stdcall ZelSplitTileToParent(void* splitter);
 
 /* Spin field messages (send to the spin field window):
@@ -497,9 +499,10 @@ ZWAPI int __stdcall ZelSplitTileToParent(void* splitter);
  * the text as a new host string; 0x41F and EM_SETREADONLY go to the edit. */
 
 /** Sets a meter's percentage and redraws it at once.
- * meter: a meter window ("ZW:cMeter:10"); percent: 0 to 100.
- * Returns 0; -87 when meter is not a meter window or percent is above 100
- * (the meter is left unchanged). */
+ * @param meter a meter window ("ZW:cMeter:10")
+ * @param percent 0 to 100
+ * @return 0; -87 when meter is not a meter window or percent is above 100
+ *         (the meter is left unchanged). */
 ZWAPI int __stdcall ZelWinSetMeter(HWND meter, UINT percent);
 /* ---- Calendar ---------------------------------------------------------------- */
 /* A calendar is addressed by the instance it announced with ZWM_ControlCreate
