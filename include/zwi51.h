@@ -507,93 +507,153 @@ ZWAPI int __stdcall ZelWinSetMeter(HWND meter, UINT percent);
 /* ---- Calendar ---------------------------------------------------------------- */
 /* A calendar is addressed by the instance it announced with ZWM_ControlCreate
  * (void*). A null instance shows message 48 and fails; an instance that is no
- * live calendar fails. Each failure inside writes one debug line (the
- * function's name, "()", and a text naming what failed). Dates are host
+ * live calendar fails (a bad instance below is either). Each failure inside
+ * writes one debug line (the function's name, "()", and a text naming what
+ * failed). Dates are host
  * date/time values: passed by value they take 28 bytes of arguments.
  *
  * Style bits (ZelCalGetStyle, ZelCalSetStyle), with their defaults: */
-#define ZW_CAL_AUTOSIZE          0x0001 /* off: the window is sized to its content */
-#define ZW_CAL_DROPDOWN          0x0002 /* off: serves as a drop-down popup */
-#define ZW_CAL_ARROWSACTIVE      0x0004 /* on: the arrow buttons work */
-#define ZW_CAL_KEYBOARD          0x0008 /* on: keys move the focus and mark */
-#define ZW_CAL_3D                0x0010 /* off: button-face look */
-#define ZW_CAL_MULTISELECT       0x0020 /* off: any set of dates may be marked */
-#define ZW_CAL_OUTSIDESELECTABLE 0x0040 /* on: adjacent-month days may be marked */
-#define ZW_CAL_SPECIALSELECTABLE 0x0080 /* on: days of special-date rules may be marked */
-#define ZW_CAL_SHOWOUTSIDE       0x0100 /* on: adjacent-month days are shown */
-#define ZW_CAL_SHOWFOCUS         0x0200 /* on: the focus day is framed */
-#define ZW_CAL_INSETFOCUS        0x0400 /* off: the frame lies 1 pixel inside */
-#define ZW_CAL_SHOWSPECIAL       0x0800 /* off: special-date rules colour their days */
-#define ZW_CAL_VERTICALARROWS    0x1000 /* off: up and down arrows */
+#define ZW_CAL_AUTOSIZE          0x0001 /**< off: the window is sized to its content */
+#define ZW_CAL_DROPDOWN          0x0002 /**< off: serves as a drop-down popup */
+#define ZW_CAL_ARROWSACTIVE      0x0004 /**< on: the arrow buttons work */
+#define ZW_CAL_KEYBOARD          0x0008 /**< on: keys move the focus and mark */
+#define ZW_CAL_3D                0x0010 /**< off: button-face look */
+#define ZW_CAL_MULTISELECT       0x0020 /**< off: any set of dates may be marked */
+#define ZW_CAL_OUTSIDESELECTABLE 0x0040 /**< on: adjacent-month days may be marked */
+#define ZW_CAL_SPECIALSELECTABLE 0x0080 /**< on: days of special-date rules may be marked */
+#define ZW_CAL_SHOWOUTSIDE       0x0100 /**< on: adjacent-month days are shown */
+#define ZW_CAL_SHOWFOCUS         0x0200 /**< on: the focus day is framed */
+#define ZW_CAL_INSETFOCUS        0x0400 /**< off: the frame lies 1 pixel inside */
+#define ZW_CAL_SHOWSPECIAL       0x0800 /**< off: special-date rules colour their days */
+#define ZW_CAL_VERTICALARROWS    0x1000 /**< off: up and down arrows */
 /* Notifications (WM_COMMAND to the owner, code in the high word of wParam):
  * 1 focus date set, 2 focus lost, 3 displayed month changed, 8 close up. */
 
-/* Unmarks every date. 1; 0 on failure. */
+/** Unmarks every date.
+ * @param calendar the calendar's instance
+ * @return 1; 0 for a bad instance. */
 ZWAPI int __stdcall ZelCalClearMarked(void* calendar);
-/* Removes every special-date rule. 1; 0 on failure. */
+/** Removes every special-date rule.
+ * @param calendar the calendar's instance
+ * @return 1; 0 for a bad instance. */
 ZWAPI int __stdcall ZelCalClearSpecials(void* calendar);
-/* Colour of role 0..15 (0 client background, 1 days, 2 adjacent-month days,
- * 3 title and weekday row, 4 marked days, 5 button face, 6 light edges,
- * 7 dark edges, 8 arrows, 9 day numbers, 10 weekday names, 11 adjacent-month
- * numbers, 12 disabled text, 13 title text, 14 marked numbers, 15 lines).
- * CLR_INVALID (-1) on failure or for another role. Roles 0, 1 and 9 follow
- * the owner's list-box colours at each paint. */
+/** Colour of a role. Roles 0, 1 and 9 follow the owner's list-box colours at
+ * each paint.
+ * @param calendar the calendar's instance
+ * @param role 0 client background, 1 days, 2 adjacent-month days, 3 title and
+ *        weekday row, 4 marked days, 5 button face, 6 light edges, 7 dark
+ *        edges, 8 arrows, 9 day numbers, 10 weekday names, 11 adjacent-month
+ *        numbers, 12 disabled text, 13 title text, 14 marked numbers, 15 lines
+ * @return the colour; CLR_INVALID (-1) for another role or a bad instance. */
 ZWAPI COLORREF __stdcall ZelCalGetColor(void* calendar, int role);
-/* Gives a role a colour and repaints what shows it. The previous colour;
- * CLR_INVALID (-1) on failure. */
+/** Gives a role a colour and repaints what shows it.
+ * @param calendar the calendar's instance
+ * @param role 0..15 (see ZelCalGetColor)
+ * @param colour the new colour
+ * @return the previous colour; CLR_INVALID (-1) for another role or a bad instance. */
 ZWAPI COLORREF __stdcall ZelCalSetColor(void* calendar, int role, COLORREF colour);
-/* Writes the focus date (midnight) to *date (25 bytes). 1; 0 on failure. */
+/** The focus date (midnight).
+ * @param calendar the calendar's instance
+ * @param date receives the host date/time (25 bytes)
+ * @return 1; 0 for a null date pointer or a bad instance. */
 ZWAPI int __stdcall ZelCalGetFocusDate(void* calendar, ZW_HOSTVALUE* date);
-/* Makes a valid date (without its time) the focus date, displaying its month
- * when the grid does not show it. 1 when set; 0 for an invalid or null date
- * (nothing changes) or on failure. */
+/** Makes a date (without its time) the focus date, displaying its month when
+ * the grid does not show it.
+ * @param calendar the calendar's instance
+ * @param date host date/time (passed by value)
+ * @return 1 when set; 0 for an invalid or null date (nothing changes) or a bad instance. */
 ZWAPI int __stdcall ZelCalSetFocusDate(void* calendar, ZW_HOSTVALUE date);
-/* Puts the marked dates into a date/time array at 0, 1, ... and sets its
- * bounds to 0 .. count - 1 (empty when none). The count; -1 on failure. */
+/** The marked dates, into a date/time array at 0, 1, ... with its bounds set
+ * to 0 .. count - 1 (empty when none).
+ * @param calendar the calendar's instance
+ * @param dates host date/time array that receives them
+ * @return the count; -1 for an array the host does not know or a bad instance. */
 ZWAPI int __stdcall ZelCalGetMarked(void* calendar, ZW_HARRAY dates);
-/* 1 when exactly this date and time is marked, else 0 (also on failure). */
+/** Whether exactly this date and time is marked.
+ * @param calendar the calendar's instance
+ * @param date host date/time (passed by value)
+ * @return 1 when marked; 0 when not, or for a bad instance. */
 ZWAPI int __stdcall ZelCalIsDateMarked(void* calendar, ZW_HOSTVALUE date);
-/* mark 1 marks the date (time included), 0 unmarks it. 1 when the marks
- * changed; 0 when the date already was in that state, for another flag, or
- * on failure. */
+/** Marks or unmarks a date (time included).
+ * @param calendar the calendar's instance
+ * @param date host date/time (passed by value)
+ * @param mark 1 marks, 0 unmarks
+ * @return 1 when the marks changed; 0 when the date already was in that
+ *         state, for another mark value, or a bad instance. */
 ZWAPI int __stdcall ZelCalMarkDate(void* calendar, ZW_HOSTVALUE date, int mark);
-/* ZelCalMarkDate for every element of a date/time array. The number of
- * changes; -1 on failure. */
+/** ZelCalMarkDate for every element of a date/time array.
+ * @param calendar the calendar's instance
+ * @param dates host date/time array
+ * @param mark 1 marks, 0 unmarks
+ * @return the number of dates changed; -1 for an array the host does not know
+ *         or cannot read, or a bad instance. */
 ZWAPI int __stdcall ZelCalMarkDates(void* calendar, ZW_HARRAY dates, int mark);
-/* add 1 adds (or replaces) and add 0 removes a special-date rule of a kind:
- * 1 that date, 2 that weekday every week, 3 that day of every month, 4 the
- * occurrence-th such weekday of every month, 5 that day every year, 6 the
- * occurrence-th such weekday of that month every year. Year, month and day
- * come from date; weekday 1 Sunday .. 7 Saturday; occurrence 1..5. 1 when
- * added, replaced or removed; 0 when there was nothing to remove, for another
- * flag, or on failure. */
+/** Adds (or replaces) or removes a special-date rule, whose days are drawn in
+ * its colours.
+ * @param calendar the calendar's instance
+ * @param kind 1 that date, 2 that weekday every week, 3 that day of every
+ *        month, 4 the occurrence-th such weekday of every month, 5 that day
+ *        every year, 6 the occurrence-th such weekday of that month every year
+ * @param date host date/time giving year, month and day (passed by value)
+ * @param weekday 1 Sunday .. 7 Saturday
+ * @param occurrence 1..5
+ * @param textColour, backgroundColour the colours of the rule's days
+ * @param add 1 adds or replaces, 0 removes
+ * @return 1 when added, replaced or removed; 0 when there was nothing to
+ *         remove, for another add value, or a bad instance. */
 ZWAPI int __stdcall ZelCalSpecialDate(void* calendar, int kind, ZW_HOSTVALUE date, int weekday, int occurrence,
                                       COLORREF textColour, COLORREF backgroundColour, int add);
-/* 1 when a rule of any kind matches date's year, month and day with the
- * given weekday and occurrence (kind plays no part), else 0 (also on failure). */
+/** Whether a rule of any kind matches the date's year, month and day with the
+ * given weekday and occurrence.
+ * @param calendar the calendar's instance
+ * @param kind plays no part
+ * @param date host date/time (passed by value)
+ * @param weekday 1 Sunday .. 7 Saturday
+ * @param occurrence 1..5
+ * @return 1 when one matches; 0 when none does, or for a bad instance. */
 ZWAPI int __stdcall ZelCalIsDateSpecial(void* calendar, int kind, ZW_HOSTVALUE date, int weekday, int occurrence);
-/* Puts each rule's kind, date (from its year, month and day; null when the
- * kind has none), weekday and occurrence into four arrays (numbers, date/times,
- * numbers, numbers) at 0, 1, ...; all four get the bounds 0 .. count - 1.
- * The count; -1 on failure. */
+/** Every special-date rule, into four arrays at 0, 1, ...; all four get the
+ * bounds 0 .. count - 1.
+ * @param calendar the calendar's instance
+ * @param kinds host number array of the rules' kinds
+ * @param dates host date/time array of their dates (from year, month and day;
+ *        null when the kind has none)
+ * @param weekdays host number array of their weekdays
+ * @param occurrences host number array of their occurrences
+ * @return the count; -1 for an array the host does not know or a bad instance. */
 ZWAPI int __stdcall ZelCalGetSpecials(void* calendar, ZW_HARRAY kinds, ZW_HARRAY dates, ZW_HARRAY weekdays,
                                       ZW_HARRAY occurrences);
-/* The style word (ZW_CAL_*). 0 on failure. */
+/** The style word.
+ * @param calendar the calendar's instance
+ * @return the ZW_CAL_* bits; 0 for a bad instance. */
 ZWAPI DWORD __stdcall ZelCalGetStyle(void* calendar);
-/* Sets (on nonzero) or clears every style bit in bits. The style word before;
- * 0 on failure. Turning ZW_CAL_MULTISELECT off leaves only the focus date
- * marked. */
+/** Sets or clears style bits. Turning ZW_CAL_MULTISELECT off leaves only the
+ * focus date marked.
+ * @param calendar the calendar's instance
+ * @param bits the ZW_CAL_* bits to change
+ * @param on nonzero sets them, 0 clears them
+ * @return the style word before the change; 0 for a bad instance. */
 ZWAPI DWORD __stdcall ZelCalSetStyle(void* calendar, DWORD bits, int on);
-/* Replaces the month names of every calendar with a string array of exactly
- * 12 elements, January first. 1; 0 on failure (no name changes). */
+/** Replaces the month names that every calendar shows.
+ * @param calendar the calendar's instance (repainted)
+ * @param names host string array of exactly 12 elements, January first
+ * @return 1; 0 for another element count or a bad instance (no name changes). */
 ZWAPI int __stdcall ZelCalSetMonths(void* calendar, ZW_HARRAY names);
-/* Replaces the weekday names (abbreviated to two characters in the calendar)
- * with a string array of exactly 7 elements, Sunday first. 1; 0 on failure. */
+/** Replaces the weekday names that every calendar shows (abbreviated to two
+ * characters in the calendar).
+ * @param calendar the calendar's instance (repainted)
+ * @param names host string array of exactly 7 elements, Sunday first
+ * @return 1; 0 for another element count or a bad instance (no name changes). */
 ZWAPI int __stdcall ZelCalSetWeekDays(void* calendar, ZW_HARRAY names);
-/* Sets the first day of the week, 1 Sunday .. 7 Saturday. The previous one;
- * -1 on failure (a weekday outside 1..7 is reported in a message box). */
+/** Sets the first day of the week.
+ * @param calendar the calendar's instance
+ * @param weekday 1 Sunday .. 7 Saturday
+ * @return the previous first day; -1 for a weekday outside 1..7 (reported in
+ *         a message box) or a bad instance. */
 ZWAPI int __stdcall ZelCalWeekStartSet(void* calendar, int weekday);
-/* The first day of the week, 1..7; -1 on failure (no debug line). */
+/** The first day of the week.
+ * @param calendar the calendar's instance
+ * @return 1 Sunday .. 7 Saturday; -1 for a bad instance (no debug line). */
 ZWAPI int __stdcall ZelCalWeekStartGet(void* calendar);
 /* ---- Outline list box: item handles, window and drawing -------------------
  * Any host list box or combo box becomes an outline box with ZelListSetStyle.
