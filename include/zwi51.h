@@ -660,80 +660,116 @@ ZWAPI int __stdcall ZelCalWeekStartGet(void* calendar);
  * An item handle (ZW_HITEM) is a tree node of an outline box; the hidden root
  * is at level -1, top-level items at level 0. Handles are checked against the
  * live items: a stale or garbage handle gets the failure value. */
-typedef struct ZW_ITEM_* ZW_HITEM;
-typedef struct ZW_PIC_* ZW_HPIC; /* picture handle (see "Pictures and fonts") */
+typedef struct ZW_ITEM_* ZW_HITEM; /**< item handle: a tree node of an outline box */
+typedef struct ZW_PIC_* ZW_HPIC; /**< picture handle (see "Pictures and fonts") */
 
-/* Private messages of outline boxes. ZW_LBN_SELCHANGE (posted to the box): the
- * selection may have changed. ZW_LBN_BUTTON (posted to the box): the plus or
- * minus button of row wParam was pressed. */
-#define ZW_LBN_SELCHANGE 0x6003
-#define ZW_LBN_BUTTON 0x6009
+/* Private messages of outline boxes */
+#define ZW_LBN_SELCHANGE 0x6003 /**< posted to the box: the selection may have changed */
+#define ZW_LBN_BUTTON 0x6009 /**< posted to the box: the plus or minus button of row wParam was pressed */
 
-/* The hidden root of an outline box, made on first demand.
- * Returns 0 when the box is not in outline mode or memory runs out. */
+/** The hidden root of an outline box, made on first demand.
+ * @param list the outline box
+ * @return the root; 0 when list is not a window, the box is not in outline
+ *         mode or memory runs out. */
 ZWAPI ZW_HITEM __stdcall ZelListGetRoot(HWND list);
-/* The item shown in `row` (the root for row -1). Returns 0 for a plain row, a
- * bad row or a box not in outline mode. */
+/** The item shown in a row.
+ * @param list the outline box
+ * @param row 0-based row; -1 the root
+ * @return the item; 0 for a plain row, a bad row, or a window that is not an
+ *         outline box. */
 ZWAPI ZW_HITEM __stdcall ZelListGetItemHandle(HWND list, int row);
-/* The row in which an item is shown (a combo box: its selected row).
- * Returns -1 for an item without a row or a null or stale handle. */
+/** The row in which an item is shown (a combo box: its selected row).
+ * @param item the item
+ * @return the 0-based row; -1 for an item without a row or a null or stale handle. */
 ZWAPI int __stdcall ZelListGetItemIndex(ZW_HITEM item);
-/* An item's level: -1 for the root and for a null or stale handle. */
+/** An item's level (top-level items 0).
+ * @param item the item
+ * @return the level; -1 for the root and for a null or stale handle. */
 ZWAPI int __stdcall ZelListGetLevel(ZW_HITEM item);
-/* An item's parent, next and previous sibling; 0 when there is none or the
- * handle is null or stale. */
+/** An item's parent.
+ * @param item the item
+ * @return the parent (the root for a top-level item); 0 for the root or a
+ *         null or stale handle. */
 ZWAPI ZW_HITEM __stdcall ZelListGetParent(ZW_HITEM item);
+/** An item's next sibling.
+ * @param item the item
+ * @return the sibling; 0 when there is none or the handle is null or stale. */
 ZWAPI ZW_HITEM __stdcall ZelListGetNextSibling(ZW_HITEM item);
+/** An item's previous sibling.
+ * @param item the item
+ * @return the sibling; 0 when there is none or the handle is null or stale. */
 ZWAPI ZW_HITEM __stdcall ZelListGetPrevSibling(ZW_HITEM item);
 
 /* Outline style bits */
-#define ZW_LS_OUTLINE            0x00000001
-#define ZW_LS_UPPERCASE          0x00000002
-#define ZW_LS_LOWERCASE          0x00000004
-#define ZW_LS_SELKEEPSCOLOR      0x00000008
-#define ZW_LS_PAINTPICCOLUMN     0x00000010
-#define ZW_LS_PICTUREABOVE       0x00000020
-#define ZW_LS_NOTREELINES        0x00000040
-#define ZW_LS_COMBONOEDITCOPY    0x00000100
-#define ZW_LS_SELFOLLOWSFOCUS    0x00000200
-#define ZW_LS_KEEPSELFRAME       0x00000400
-#define ZW_LS_MULTIPLESEL        0x00000800
-#define ZW_LS_HSCROLL            0x00001000
-#define ZW_LS_SELONBACKGROUND    0x00002000
-#define ZW_LS_OPAQUEFROMINDENT   0x00004000
-#define ZW_LS_SELBACKISCOLOR     0x00008000
-#define ZW_LS_WIDEEXTENT         0x00010000
-#define ZW_LS_BUTTONS            0x00020000
-#define ZW_LS_PROPERCASE         0x00040000
-#define ZW_LS_EXTENDEDSEL        0x01000000
-#define ZW_LS_DISABLENOSCROLL    0x02000000
-#define ZW_LS_NOINTEGRALHEIGHT   0x04000000
-#define ZW_LS_COMBOEXTENDEDUI    0x08000000
+#define ZW_LS_OUTLINE            0x00000001 /**< outline mode (always set once attached) */
+#define ZW_LS_UPPERCASE          0x00000002 /**< text of new rows in upper case */
+#define ZW_LS_LOWERCASE          0x00000004 /**< text of new rows in lower case */
+#define ZW_LS_SELKEEPSCOLOR      0x00000008 /**< a selected row keeps its own text colour */
+#define ZW_LS_PAINTPICCOLUMN     0x00000010 /**< the picture column is painted with the background first */
+#define ZW_LS_PICTUREABOVE       0x00000020 /**< the picture is centred above the text */
+#define ZW_LS_NOTREELINES        0x00000040 /**< no tree lines */
+#define ZW_LS_COMBONOEDITCOPY    0x00000100 /**< a combo box does not copy the selected row into its edit field */
+#define ZW_LS_SELFOLLOWSFOCUS    0x00000200 /**< the selection follows the focus */
+#define ZW_LS_KEEPSELFRAME       0x00000400 /**< the selected row keeps a highlight frame without the focus */
+#define ZW_LS_MULTIPLESEL        0x00000800 /**< list box: multiple selection (LBS_MULTIPLESEL) */
+#define ZW_LS_HSCROLL            0x00001000 /**< the horizontal extent grows to the widest drawn row */
+#define ZW_LS_SELONBACKGROUND    0x00002000 /**< selected rows drawn in their colours on the box background */
+#define ZW_LS_OPAQUEFROMINDENT   0x00004000 /**< the opaque text rectangle starts at the indent */
+#define ZW_LS_SELBACKISCOLOR     0x00008000 /**< a selected row's background is its own text colour */
+#define ZW_LS_WIDEEXTENT         0x00010000 /**< horizontal extent twice the window width, and WS_HSCROLL */
+#define ZW_LS_BUTTONS            0x00020000 /**< plus and minus buttons on rows with children (ZW_LBN_BUTTON) */
+#define ZW_LS_PROPERCASE         0x00040000 /**< text of new rows without lower case is proper-cased */
+#define ZW_LS_EXTENDEDSEL        0x01000000 /**< list box: extended selection (LBS_EXTENDEDSEL) */
+#define ZW_LS_DISABLENOSCROLL    0x02000000 /**< LBS_DISABLENOSCROLL or CBS_DISABLENOSCROLL */
+#define ZW_LS_NOINTEGRALHEIGHT   0x04000000 /**< LBS_NOINTEGRALHEIGHT or CBS_NOINTEGRALHEIGHT */
+#define ZW_LS_COMBOEXTENDEDUI    0x08000000 /**< outline combo box with the extended keyboard interface */
 
-/* Turns a host list or combo box into an outline box (any bit of 0x08FFFFFF)
- * and sets its window styles. `create` is the box's creation structure when
- * called while the box is being created (owner-drawn styles only take effect
- * then), else null. Returns 1; 0 when the window is not a list or combo box,
- * has no parent, or memory runs out. */
+/** Turns a host list or combo box into an outline box (any bit of 0x08FFFFFF)
+ * and sets its window styles.
+ * @param list the host list or combo box
+ * @param style ZW_LS_* bits
+ * @param create the box's creation structure when called while the box is
+ *        being created (owner-drawn styles only take effect then), else null
+ * @return 1; 0 when the window is not a list or combo box, has no parent, or
+ *         memory runs out. */
 ZWAPI int __stdcall ZelListSetStyle(HWND list, DWORD style, CREATESTRUCTW* create);
-/* The box's outline style bits; 0 when it is not an outline box. */
+/** The box's outline style bits.
+ * @param list the outline box
+ * @return the ZW_LS_* bits; 0 when the window is not an outline box. */
 ZWAPI DWORD __stdcall ZelListGetStyle(HWND list);
-/* Sets the indent per level, in halves of the average character width.
- * Returns 1; 0 when the box is not an outline box. */
+/** Sets the indent per level.
+ * @param list the outline box
+ * @param indent in halves of the average character width
+ * @return 1; 0 when the window is not an outline box. */
 ZWAPI int __stdcall ZelListSetIndent(HWND list, int indent);
-/* Turns the process-wide outline redraw switch on (and repaints the box) or
- * off. Returns 1; 0 when the box is not an outline box. */
+/** Turns the process-wide outline redraw switch on (and repaints the box) or off.
+ * @param list the outline box
+ * @param redraw nonzero on, 0 off
+ * @return 1; 0 when the window is not an outline box. */
 ZWAPI int __stdcall ZelListSetOutlineRedraw(HWND list, BOOL redraw);
-/* Rebuilds the rows from the tree, showing the items up to `level`
- * (0x7FFE: every item not marked hidden). Returns 1; 0 when nothing was shown. */
+/** Rebuilds the rows from the tree; plain rows are removed.
+ * @param list the outline box
+ * @param level the deepest level shown; 0x7FFE every item not marked hidden
+ * @return 1; 0 when nothing was shown (rows stay cleared) or the window is
+ *         not an outline box. */
 ZWAPI int __stdcall ZelListShowOutline(HWND list, int level);
-/* The text rectangle of a row in client pixels. Returns 1; 0 for a combo box,
- * a bad row or a row without a record. */
+/** The text rectangle of a row in client pixels.
+ * @param list the outline list box
+ * @param row 0-based row
+ * @param top, left, bottom, right receive the edges (each may be null)
+ * @return 1; 0 for a combo box, a window that is not an outline box, a bad
+ *         row or a row without a record. */
 ZWAPI int __stdcall ZelListGetTextRectangle(HWND list, int row, int* top, int* left, int* bottom, int* right);
-/* The row under a client point; -1 outside the rows or for a combo box. */
+/** The row under a client point.
+ * @param list the outline list box
+ * @param x, y the point in client pixels
+ * @return the 0-based row; -1 outside the rows, for a combo box or a window
+ *         that is not an outline box. */
 ZWAPI int __stdcall ZelListGetIndexFromPoint(HWND list, int x, int y);
-/* The first and last visible rows; returns their number, -87 when the window
- * is not a list box. */
+/** The first and last visible rows of any list box.
+ * @param list the list box
+ * @param first, last receive the rows (each may be null)
+ * @return the number of visible rows; -87 when the window is not a list box. */
 ZWAPI int __stdcall ZelListGetVisibleRange(HWND list, int* first, int* last);
 
 /* ---- Outline list box: tree operations --------------------------------------
