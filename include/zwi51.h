@@ -779,59 +779,137 @@ ZWAPI int __stdcall ZelListGetVisibleRange(HWND list, int* first, int* last);
  * Neighborhood, My Documents, Recycle Bin, The Internet), whose display names
  * become the item's text. */
 
-/* A new item as the last child of `parent`. Returns the item, 0 on failure
- * (not an outline box, a stale parent or one of another box). */
+/** A new item as the last child of `parent`, without a row. Its text takes
+ * the box's case conversion; its colour is the box's text colour.
+ * @param list the outline box
+ * @param parent the parent item (the root for a top-level item)
+ * @param normal, selected its pictures (0: none)
+ * @param text its text (null reads as ""); replaced by the folder's display
+ *        name for a value of -2 to -6
+ * @param value its value; -2 to -6 name standard shell folders
+ * @param flags its item flags
+ * @return the item; 0 when list is not an outline box, or the parent is null,
+ *         stale or of another box. */
 ZWAPI ZW_HITEM __stdcall ZelListLoadChild(HWND list, ZW_HITEM parent, ZW_HPIC normal, ZW_HPIC selected,
                                           LPCWSTR text, LONG_PTR value, DWORD flags);
-/* A new item right after `sibling` (which needs a parent), marked hidden.
- * Returns the item, 0 on failure. */
+/** A new item right after `sibling`, marked hidden (as ZelListLoadChild).
+ * @param list the outline box
+ * @param sibling the item it follows (not the root)
+ * @param normal, selected its pictures (0: none)
+ * @param text its text (null reads as "")
+ * @param value its value; -2 to -6 name standard shell folders
+ * @param flags its item flags
+ * @return the item; 0 when list is not an outline box, or the sibling is
+ *         null, stale, the root or of another box. */
 ZWAPI ZW_HITEM __stdcall ZelListLoadSibling(HWND list, ZW_HITEM sibling, ZW_HPIC normal, ZW_HPIC selected,
                                             LPCWSTR text, LONG_PTR value, DWORD flags);
-/* Children from a host string array of texts and host number arrays of values
- * and flags. Returns the number added; -87 when the arrays differ in size or
- * the box or parent is bad; -8 when an item cannot be made. */
+/** Children of one parent from three host arrays of the same size, in order.
+ * @param list the outline box
+ * @param parent the parent item
+ * @param normal, selected the pictures of every child
+ * @param texts host string array of their texts
+ * @param values host number array of their values
+ * @param flags host number array of their item flags
+ * @return the number added; -87 when the arrays differ in size, list is not
+ *         an outline box or the parent is bad; -8 when an item cannot be made. */
 ZWAPI int __stdcall ZelListLoadChildren(HWND list, ZW_HITEM parent, ZW_HPIC normal, ZW_HPIC selected,
                                         ZW_HARRAY texts, ZW_HARRAY values, ZW_HARRAY flags);
-/* Shows the children of the item in `row` (-1: the top level) as rows.
- * Returns the number of rows inserted, 0 on failure. */
+/** Shows the children of the item in a row as rows below it.
+ * @param list the outline box
+ * @param row the item's row; -1 the top level
+ * @return the number of rows inserted; 0 when none were, or for a bad row or
+ *         a window that is not an outline box. */
 ZWAPI int __stdcall ZelListExpand(HWND list, int row);
-/* Shows every hidden item of the branch of `row`. Returns 1, 0 on failure. */
+/** Shows every hidden item of the branch of a row.
+ * @param list the outline box
+ * @param row the item's row; -1 the whole tree
+ * @return 1; 0 for a bad row, a window that is not an outline box, or when a
+ *         row cannot be added. */
 ZWAPI int __stdcall ZelListExpandDescendents(HWND list, int row);
-/* Hides the rows below the item in `row`, keeping the items. Returns 1, 0 on failure. */
+/** Hides the rows below the item in a row, keeping the items.
+ * @param list the outline box
+ * @param row the item's row
+ * @return 1; 0 for a row without an item or a window that is not an outline box. */
 ZWAPI int __stdcall ZelListCollapse(HWND list, int row);
-/* Deletes the item in `row` with its branch. Returns the host's delete
- * result, -1 on failure. */
+/** Deletes the item in a row with its branch and their rows.
+ * @param list the outline box
+ * @param row the item's row
+ * @return the host's result of deleting the row; -1 for a row without an item
+ *         or a window that is not an outline box. */
 ZWAPI int __stdcall ZelListDeleteChild(HWND list, int row);
-/* Deletes the branch below the item in `row`. Returns the last host delete
- * result (0 when nothing was shown), -1 on failure. */
+/** Deletes the branch below the item in a row, with its rows.
+ * @param list the outline box
+ * @param row the item's row
+ * @return the last host delete result (0 when nothing was shown); -1 for a
+ *         row without an item or a window that is not an outline box. */
 ZWAPI int __stdcall ZelListDeleteDescendents(HWND list, int row);
-/* Frees an item with its branch without touching rows (a row still showing
- * one of them becomes a plain row). Returns 1, 0 for a bad handle or the root. */
+/** Frees an item with its branch without touching rows (a row still showing
+ * one of them becomes a plain row).
+ * @param item the item
+ * @return 1; 0 for a null or stale handle or the root. */
 ZWAPI int __stdcall ZelListFreeChild(ZW_HITEM item);
-/* Frees an item's branch. Returns 1, 0 for a bad handle. */
+/** Frees an item's branch (the item stays).
+ * @param item the item (the root frees the whole tree)
+ * @return 1; 0 for a null or stale handle. */
 ZWAPI int __stdcall ZelListFreeDescendents(ZW_HITEM item);
-/* Makes the item in `row` the last child of its previous sibling, which gets
- * the pictures. Returns 1, 0 on failure (row 0, no previous sibling, or one
- * with hidden children). */
+/** Makes the item in a row the last child of its previous sibling, which
+ * gets the pictures.
+ * @param list the outline box
+ * @param row the item's row
+ * @param normal, selected the new parent's pictures
+ * @return 1; 0 for row 0 or a row without an item, no previous sibling, a
+ *         previous sibling with hidden children, or a window that is not an
+ *         outline box. */
 ZWAPI int __stdcall ZelListDemote(HWND list, int row, ZW_HPIC normal, ZW_HPIC selected);
-/* Makes the item in `row` the next sibling of its parent; a parent left
- * without children gets the pictures. Returns 1, 0 on failure. */
+/** Makes the item in a row the next sibling of its parent; a parent left
+ * without children gets the pictures.
+ * @param list the outline box
+ * @param row the item's row
+ * @param normal, selected the old parent's pictures when it is left childless
+ * @return 1; 0 for a top-level item, a row without an item or a window that
+ *         is not an outline box. */
 ZWAPI int __stdcall ZelListPromote(HWND list, int row, ZW_HPIC normal, ZW_HPIC selected);
-/* Swaps the item in `row` with its previous or next sibling, rows and all.
- * Returns nonzero on success, 0 on failure. */
+/** Swaps the item in a row with its previous sibling, rows and all.
+ * @param list the outline box
+ * @param row the item's row
+ * @return 1; 0 when there is no previous sibling, for a row without an item
+ *         or a window that is not an outline box. */
 ZWAPI int __stdcall ZelListMoveUp(HWND list, int row);
+/** Swaps the item in a row with its next sibling, rows and all.
+ * @param list the outline box
+ * @param row the item's row
+ * @return 1; 0 when there is no next sibling, for a row without an item or a
+ *         window that is not an outline box. */
 ZWAPI int __stdcall ZelListMoveDown(HWND list, int row);
-/* Moves the item in `sourceRow` with its branch to `target` (a box of the same
- * parent): mode 0x01 as the last child of the target row's item, 0x02 as its
- * next sibling. Returns 1, 0 on failure. */
+/** Moves an item with its branch to a row of an outline list box of the same
+ * parent window (or the same box).
+ * @param source the outline list box it comes from
+ * @param sourceRow its row
+ * @param target the outline list box it goes to
+ * @param targetRow the row of the item it is put under or after
+ * @param mode 0x01 as that item's last child, 0x02 as its next sibling
+ * @return 1; 0 for a combo box or a window that is not an outline box, boxes
+ *         of different parents, a mode with neither bit, a row without an
+ *         item, or a target inside the moved branch. */
 ZWAPI int __stdcall ZelListDragDrop(HWND source, int sourceRow, HWND target, int targetRow, int mode);
-/* Fills a host number array with the handles of an item's children or
- * descendants (pre-order), bounds 0 to count - 1. Returns the count, 0 for a
- * bad handle. */
+/** Fills a host number array with the handles of an item's children, bounds
+ * 0 to count - 1.
+ * @param item the item
+ * @param numbers host number array
+ * @return the count; 0 when there are none, for a null or stale handle, or an
+ *         array the host does not take. */
 ZWAPI int __stdcall ZelListEnumChildren(ZW_HITEM item, ZW_HARRAY numbers);
+/** Fills a host number array with the handles of an item's descendants in
+ * pre-order, bounds 0 to count - 1.
+ * @param item the item
+ * @param numbers host number array
+ * @return the count; 0 when there are none, for a null or stale handle, or an
+ *         array the host does not take. */
 ZWAPI int __stdcall ZelListEnumDescendents(ZW_HITEM item, ZW_HARRAY numbers);
-/* The first item in pre-order from `item` (itself included) with the value;
- * 0 when none. */
+/** The first item in pre-order from `item` (itself included) with a value.
+ * @param item where the search starts (the root searches the whole tree)
+ * @param value the value sought
+ * @return the item; 0 when none has it, or for a null or stale handle. */
 ZWAPI ZW_HITEM __stdcall ZelListFindItemValue(ZW_HITEM item, LONG_PTR value);
 
 /* ---- Outline list box: rows with colours, fonts and pictures ----------------
