@@ -917,17 +917,109 @@ ZWAPI ZW_HITEM __stdcall ZelListFindItemValue(ZW_HITEM item, LONG_PTR value);
  * 8 bits are set as row flags (0x01000000 disabled). Each returns the new row;
  * -87 for a bad window, -1 when the box is not an outline box or refuses the
  * row, -8 when memory runs out. */
+/** Appends a row in a text colour.
+ * @param list the outline box
+ * @param text its text (null reads as "")
+ * @param colour low 24 bits the text colour, top 8 bits row flags
+ * @return the new row; -87 when list is not a window, -1 when it is not an
+ *         outline box (or has no parent) or refuses
+ *         the row, -8 when memory runs out. */
 ZWAPI int __stdcall ZelListAddColor(HWND list, LPCWSTR text, DWORD colour);
+/** Appends a row in a text colour, with a value.
+ * @param list the outline box
+ * @param text its text (null reads as "")
+ * @param colour low 24 bits the text colour, top 8 bits row flags
+ * @param value its value
+ * @return the new row; -87 when list is not a window, -1 when it is not an
+ *         outline box (or has no parent) or refuses
+ *         the row, -8 when memory runs out. */
 ZWAPI int __stdcall ZelListAddColorValue(HWND list, LPCWSTR text, DWORD colour, LONG_PTR value);
+/** Inserts a row in a text colour.
+ * @param list the outline box
+ * @param row 0-based row it is inserted at; negative appends
+ * @param text its text (null reads as "")
+ * @param colour low 24 bits the text colour, top 8 bits row flags
+ * @return the new row; -87 when list is not a window, -1 when it is not an
+ *         outline box (or has no parent) or refuses
+ *         the row, -8 when memory runs out. */
 ZWAPI int __stdcall ZelListInsertColor(HWND list, int row, LPCWSTR text, DWORD colour);
+/** Inserts a row in a text colour, with a value.
+ * @param list the outline box
+ * @param row 0-based row it is inserted at; negative appends
+ * @param text its text (null reads as "")
+ * @param colour low 24 bits the text colour, top 8 bits row flags
+ * @param value its value
+ * @return the new row; -87 when list is not a window, -1 when it is not an
+ *         outline box (or has no parent) or refuses
+ *         the row, -8 when memory runs out. */
 ZWAPI int __stdcall ZelListInsertColorValue(HWND list, int row, LPCWSTR text, DWORD colour, LONG_PTR value);
+/** Appends a row in a font.
+ * @param list the outline box
+ * @param text its text (null reads as "")
+ * @param font its font (0: the box's)
+ * @return the new row; -87 when list is not a window, -1 when it is not an
+ *         outline box (or has no parent) or refuses
+ *         the row, -8 when memory runs out. */
 ZWAPI int __stdcall ZelListAddFont(HWND list, LPCWSTR text, HFONT font);
+/** Appends a row in a font, with a value.
+ * @param list the outline box
+ * @param text its text (null reads as "")
+ * @param font its font (0: the box's)
+ * @param value its value
+ * @return the new row; -87 when list is not a window, -1 when it is not an
+ *         outline box (or has no parent) or refuses
+ *         the row, -8 when memory runs out. */
 ZWAPI int __stdcall ZelListAddFontValue(HWND list, LPCWSTR text, HFONT font, LONG_PTR value);
+/** Inserts a row in a font.
+ * @param list the outline box
+ * @param row 0-based row it is inserted at; negative appends
+ * @param text its text (null reads as "")
+ * @param font its font (0: the box's)
+ * @return the new row; -87 when list is not a window, -1 when it is not an
+ *         outline box (or has no parent) or refuses
+ *         the row, -8 when memory runs out. */
 ZWAPI int __stdcall ZelListInsertFont(HWND list, int row, LPCWSTR text, HFONT font);
+/** Inserts a row in a font, with a value.
+ * @param list the outline box
+ * @param row 0-based row it is inserted at; negative appends
+ * @param text its text (null reads as "")
+ * @param font its font (0: the box's)
+ * @param value its value
+ * @return the new row; -87 when list is not a window, -1 when it is not an
+ *         outline box (or has no parent) or refuses
+ *         the row, -8 when memory runs out. */
 ZWAPI int __stdcall ZelListInsertFontValue(HWND list, int row, LPCWSTR text, HFONT font, LONG_PTR value);
+/** Appends a row with pictures.
+ * @param list the outline box
+ * @param text its text (null reads as "")
+ * @param normal, selected its pictures (0: none)
+ * @return the new row; -87 when list is not a window, -1 when it is not an
+ *         outline box or refuses the row, -8 when memory runs out. */
 ZWAPI int __stdcall ZelListAddPicture(HWND list, LPCWSTR text, ZW_HPIC normal, ZW_HPIC selected);
+/** Appends a row with pictures, with a value.
+ * @param list the outline box
+ * @param text its text (null reads as "")
+ * @param normal, selected its pictures (0: none)
+ * @param value its value
+ * @return the new row; -87 when list is not a window, -1 when it is not an
+ *         outline box or refuses the row, -8 when memory runs out. */
 ZWAPI int __stdcall ZelListAddPictureValue(HWND list, LPCWSTR text, ZW_HPIC normal, ZW_HPIC selected, LONG_PTR value);
+/** Inserts a row with pictures.
+ * @param list the outline box
+ * @param row 0-based row it is inserted at; negative appends
+ * @param text its text (null reads as "")
+ * @param normal, selected its pictures (0: none)
+ * @return the new row; -87 when list is not a window, -1 when it is not an
+ *         outline box or refuses the row, -8 when memory runs out. */
 ZWAPI int __stdcall ZelListInsertPicture(HWND list, int row, LPCWSTR text, ZW_HPIC normal, ZW_HPIC selected);
+/** Inserts a row with pictures, with a value.
+ * @param list the outline box
+ * @param row 0-based row it is inserted at; negative appends
+ * @param text its text (null reads as "")
+ * @param normal, selected its pictures (0: none)
+ * @param value its value
+ * @return the new row; -87 when list is not a window, -1 when it is not an
+ *         outline box or refuses the row, -8 when memory runs out. */
 ZWAPI int __stdcall ZelListInsertPictureValue(HWND list, int row, LPCWSTR text, ZW_HPIC normal, ZW_HPIC selected,
                                               LONG_PTR value);
 
