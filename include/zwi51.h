@@ -1024,27 +1024,69 @@ ZWAPI int __stdcall ZelListInsertPictureValue(HWND list, int row, LPCWSTR text, 
                                               LONG_PTR value);
 
 /* ---- Outline list box: row attributes (a row without a record fails) --------- */
-/* The row's colour (low 24 bits); -1 on failure. */
+/** The row's text colour.
+ * @param list the outline box
+ * @param row 0-based row
+ * @return the colour (low 24 bits); -1 for a bad row or a window that is not
+ *         an outline box. */
 ZWAPI LONG __stdcall ZelListGetColor(HWND list, int row);
-/* Sets the colour and repaints. Returns 1, 0 on failure. */
+/** Sets the row's text colour and repaints it.
+ * @param list the outline box
+ * @param row 0-based row
+ * @param colour the colour (low 24 bits used)
+ * @return 1; 0 for a bad row or a window that is not an outline box. */
 ZWAPI int __stdcall ZelListSetColor(HWND list, int row, DWORD colour);
-/* Deselects the row and sets its colour and disabled state (disabled rows
- * never count as selected). Returns the row, -1 on failure. */
+/** Deselects the row, sets its colour and disables it (a disabled row never
+ * counts as selected and is drawn in its normal colours).
+ * @param list the outline box
+ * @param row 0-based row
+ * @param colour the new colour (low 24 bits used)
+ * @return the row; -1 for a bad row or a window that is not an outline box. */
 ZWAPI int __stdcall ZelListDisableItem(HWND list, int row, DWORD colour);
+/** Deselects the row, sets its colour and enables it again.
+ * @param list the outline box
+ * @param row 0-based row
+ * @param colour the new colour (low 24 bits used)
+ * @return the row; -1 for a bad row or a window that is not an outline box. */
 ZWAPI int __stdcall ZelListEnableItem(HWND list, int row, DWORD colour);
-/* The row's font, 0 for none or on failure. */
+/** The row's font.
+ * @param list the outline box
+ * @param row 0-based row
+ * @return the font; 0 when it has none, for a bad row or a window that is not
+ *         an outline box. */
 ZWAPI HFONT __stdcall ZelListGetFont(HWND list, int row);
-/* Sets the row's font and measures the row again. Returns 1, 0 on failure. */
+/** Sets the row's font and measures the row again.
+ * @param list the outline box
+ * @param row 0-based row
+ * @param font the font (0: the box's)
+ * @return 1; 0 for a bad row or a window that is not an outline box. */
 ZWAPI int __stdcall ZelListSetFont(HWND list, int row, HFONT font);
-/* The row's pictures. Returns 1, 0 on failure. */
+/** The row's pictures.
+ * @param list the outline box
+ * @param row 0-based row
+ * @param normal, selected receive the pictures (each may be null)
+ * @return 1; 0 for a bad row or a window that is not an outline box. */
 ZWAPI int __stdcall ZelListGetPicture(HWND list, int row, ZW_HPIC* normal, ZW_HPIC* selected);
-/* Sets the row's pictures and measures the row again. Returns 1, 0 on failure. */
+/** Sets the row's pictures and measures the row again.
+ * @param list the outline box
+ * @param row 0-based row
+ * @param normal, selected the pictures (0: none)
+ * @return 1; 0 for a bad row or a window that is not an outline box. */
 ZWAPI int __stdcall ZelListSetPicture(HWND list, int row, ZW_HPIC normal, ZW_HPIC selected);
-/* The row's flags; -1 on failure. */
+/** The row's flags.
+ * @param list the outline box
+ * @param row 0-based row
+ * @return the flags (negative when 0x80000000 is set); -1 for a bad row or a
+ *         window that is not an outline box. */
 ZWAPI LONG __stdcall ZelListGetFlags(HWND list, int row);
-/* Sets (`set` nonzero) or clears row flags: 0x02000000 takes the row out,
- * 0x20000000 deletes it, 0x04000000 selects or deselects it, 0x80000000
- * expands it. Returns 1, 0 on failure. */
+/** Sets or clears row flags: set 0x02000000 takes the row out (a plain row is
+ * deleted), 0x20000000 deletes it, 0x04000000 selects or deselects it,
+ * 0x80000000 expands it.
+ * @param list the outline box
+ * @param row 0-based row
+ * @param flags the flags
+ * @param set nonzero sets them, 0 clears them
+ * @return 1; 0 for a bad row or a window that is not an outline box. */
 ZWAPI int __stdcall ZelListSetFlags(HWND list, int row, DWORD flags, BOOL set);
 
 /* ---- Outline list box: item attributes ------------------------------------------
