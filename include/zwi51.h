@@ -1091,27 +1091,83 @@ ZWAPI int __stdcall ZelListSetFlags(HWND list, int row, DWORD flags, BOOL set);
 
 /* ---- Outline list box: item attributes ------------------------------------------
  * A null or stale handle gives 0 (an empty host string for the text). */
+/** An item's text.
+ * @param item the item
+ * @return a new host string; an empty one for a null or stale handle; 0 when
+ *         the string cannot be made. */
 ZWAPI ZW_HSTR __stdcall ZelListGetItemText(ZW_HITEM item);
-/* Sets the text (with the box's case conversion) and repaints. Returns 1. */
+/** Sets an item's text (with the box's case conversion) and repaints its row.
+ * @param item the item
+ * @param text the text (null reads as "")
+ * @return 1; 0 for a null or stale handle. */
 ZWAPI int __stdcall ZelListSetItemText(ZW_HITEM item, LPCWSTR text);
+/** An item's value.
+ * @param item the item
+ * @return the value; 0 for a null or stale handle. */
 ZWAPI LONG_PTR __stdcall ZelListGetItemValue(ZW_HITEM item);
+/** Sets an item's value.
+ * @param item the item
+ * @param value the value
+ * @return 1; 0 for a null or stale handle. */
 ZWAPI int __stdcall ZelListSetItemValue(ZW_HITEM item, LONG_PTR value);
-/* The colour as stored (all 32 bits). */
+/** An item's colour as stored (all 32 bits).
+ * @param item the item
+ * @return the colour; 0 for a null or stale handle. */
 ZWAPI DWORD __stdcall ZelListGetItemColor(ZW_HITEM item);
+/** Stores an item's colour as given and repaints (a combo box or row 0: the
+ * whole box).
+ * @param item the item
+ * @param colour the colour (low 24 bits the text colour)
+ * @return 1; 0 for a null or stale handle. */
 ZWAPI int __stdcall ZelListSetItemColor(ZW_HITEM item, DWORD colour);
+/** An item's font.
+ * @param item the item
+ * @return the font; 0 when it has none, or for a null or stale handle. */
 ZWAPI HFONT __stdcall ZelListGetItemFont(ZW_HITEM item);
+/** Sets an item's font, measuring its row again when shown.
+ * @param item the item
+ * @param font the font (0: the box's)
+ * @return 1; 0 for a null or stale handle. */
 ZWAPI int __stdcall ZelListSetItemFont(ZW_HITEM item, HFONT font);
+/** An item's pictures.
+ * @param item the item
+ * @param normal, selected receive the pictures (each may be null)
+ * @return 1; 0 for a null or stale handle. */
 ZWAPI int __stdcall ZelListGetItemPicture(ZW_HITEM item, ZW_HPIC* normal, ZW_HPIC* selected);
+/** Sets an item's pictures, measuring its row again when shown.
+ * @param item the item
+ * @param normal, selected the pictures (0: none)
+ * @return 1; 0 for a null or stale handle. */
 ZWAPI int __stdcall ZelListSetItemPicture(ZW_HITEM item, ZW_HPIC normal, ZW_HPIC selected);
+/** An item's flags.
+ * @param item the item
+ * @return the flags (negative when 0x80000000 is set); 0 for a null or stale handle. */
 ZWAPI LONG __stdcall ZelListGetItemFlags(ZW_HITEM item);
-/* Sets or clears item flags: 0x20000000 deletes the item, 0x02000000 hides
- * it, 0x04000000 selects it, 0x80000000 expands or collapses it; an item
- * hidden under an expanded parent is shown again. Returns 1. */
+/** Sets or clears item flags. Setting on a shown item: 0x20000000 deletes it,
+ * 0x02000000 hides it, else 0x04000000 selects its row and without it the row
+ * is deselected; setting without 0x02000000 shows a hidden item again under an
+ * expanded parent; 0x80000000 expands (set) or collapses (clear) it.
+ * @param item the item
+ * @param flags the flags
+ * @param set nonzero sets them, 0 clears them
+ * @return 1; 0 for a null or stale handle. */
 ZWAPI int __stdcall ZelListSetItemFlags(ZW_HITEM item, DWORD flags, BOOL set);
-/* Text (a new host string in *text), value and flags. Returns 1, 0 on failure. */
+/** An item's text, value and flags.
+ * @param item the item
+ * @param text receives the text in a host string (0 makes a new one; may be null)
+ * @param value receives the value (may be null)
+ * @param flags receives the flags (may be null)
+ * @return 1; 0 for a null or stale handle or when the string cannot be made. */
 ZWAPI int __stdcall ZelListGetItemData(ZW_HITEM item, ZW_HSTR* text, LONG_PTR* value, DWORD* flags);
-/* Sets the value, the flags (as ZelListSetItemFlags with set) and the text of
- * an item of `list`. Returns nonzero on success, 0 on failure. */
+/** Sets an item's value, sets its flags (as ZelListSetItemFlags with set)
+ * and then its text.
+ * @param list the outline box the item belongs to
+ * @param item the item
+ * @param text the text (null reads as "")
+ * @param value the value
+ * @param flags the flags set
+ * @return 1; 0 when list is not a window, or for a null or stale handle or an
+ *         item of another box. */
 ZWAPI int __stdcall ZelListSetItemData(HWND list, ZW_HITEM item, LPCWSTR text, LONG_PTR value, DWORD flags);
 
 /* ---- General list functions: any host list or combo box ---------------------
