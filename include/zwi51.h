@@ -1172,46 +1172,121 @@ ZWAPI int __stdcall ZelListSetItemData(HWND list, ZW_HITEM item, LPCWSTR text, L
 
 /* ---- General list functions: any host list or combo box ---------------------
  * -87 when the window is not a window. */
-/* Adds or inserts a text and sets its row's value. Returns the row, -1 when
- * the value cannot be set. */
+/** Appends a text and sets its row's value.
+ * @param list the list or combo box
+ * @param text the row's text (null reads as "")
+ * @param value its value (item data)
+ * @return the row; -87 when list is not a window, the box's negative answer
+ *         when the row cannot be added, -1 when the value cannot be set. */
 ZWAPI int __stdcall ZelListAddValue(HWND list, LPCWSTR text, LONG_PTR value);
+/** Inserts a text at a row and sets its value.
+ * @param list the list or combo box
+ * @param row 0-based row; negative appends
+ * @param text the row's text (null reads as "")
+ * @param value its value (item data)
+ * @return the row; -87 when list is not a window, the box's negative answer
+ *         when the row cannot be inserted, -1 when the value cannot be set. */
 ZWAPI int __stdcall ZelListInsertValue(HWND list, int row, LPCWSTR text, LONG_PTR value);
-/* A row's value (item data) and setting it. */
+/** A row's value (item data; in an outline box the row's value).
+ * @param list the list or combo box
+ * @param row 0-based row
+ * @return the value; -1 (LB_ERR) for a bad row; -87 when list is not a window
+ *         (either may also be a stored value). */
 ZWAPI LONG_PTR __stdcall ZelListGetValue(HWND list, int row);
+/** Sets a row's value (item data).
+ * @param list the list or combo box
+ * @param row 0-based row
+ * @param value the value
+ * @return the box's answer to LB_SETITEMDATA or CB_SETITEMDATA (-1 for a bad
+ *         row); -87 when list is not a window. */
 ZWAPI int __stdcall ZelListSetValue(HWND list, int row, LONG_PTR value);
-/* A row's text as a new host string (empty on any failure). */
+/** A row's text.
+ * @param list the list or combo box
+ * @param row 0-based row
+ * @return a new host string; an empty one for a bad row or window; 0 when the
+ *         string cannot be made. */
 ZWAPI ZW_HSTR __stdcall ZelListGetText(HWND list, int row);
-/* Replaces a row's text, keeping its value and selection. Returns 0, -1 on failure. */
+/** Replaces a row's text, keeping its value and selection (in an outline box
+ * with its case conversion).
+ * @param list the list or combo box
+ * @param row 0-based row
+ * @param text the new text (null reads as "")
+ * @return 0; -1 for a bad row or when the text cannot be set; -87 when list
+ *         is not a window. */
 ZWAPI int __stdcall ZelListSetText(HWND list, int row, LPCWSTR text);
-/* Clears the box and adds every string of a host string array (with values
- * from a host number array). Returns the number added, the negative result of
- * a failed add, -87 when the arrays differ in size, -1 when a value cannot be set. */
+/** Clears the box and adds every string of a host string array.
+ * @param list the list or combo box
+ * @param strings host string array (a bad array adds nothing)
+ * @return the number added; the box's negative answer to a failed add; -87
+ *         when list is not a window. */
 ZWAPI int __stdcall ZelListArrayPopulate(HWND list, ZW_HARRAY strings);
+/** Clears the box and adds every string of a host string array, with the
+ * values of a host number array of the same size.
+ * @param list the list or combo box
+ * @param strings host string array
+ * @param numbers host number array of the rows' values
+ * @return the number added; -87 when list is not a window, numbers is 0 or the
+ *         arrays differ in size; the box's negative answer to a failed add;
+ *         -1 when a value cannot be set. */
 ZWAPI int __stdcall ZelListArrayPopulateValue(HWND list, ZW_HARRAY strings, ZW_HARRAY numbers);
-/* The first row after `start` whose text equals the text (without regard to
- * case in an outline box), wrapping; -1 when none. */
+/** The first row after `start` whose whole text equals the text without
+ * regard to case, wrapping to row 0.
+ * @param list the list or combo box
+ * @param start the row after which the search starts (-1: from row 0)
+ * @param text the text sought (null reads as "")
+ * @return the row; -1 when none matches; -87 when list is not a window. */
 ZWAPI int __stdcall ZelListFindString(HWND list, int start, LPCWSTR text);
-/* The first row after `start` whose value equals, wrapping to row 0; -1 when
- * none or for a bad window. */
+/** The first row after `start` whose value equals, wrapping to row 0.
+ * @param list the list or combo box
+ * @param start the row after which the search starts (-1 or a bad row: from row 0)
+ * @param value the value sought
+ * @return the row; -1 when none has it, or when list is not a window. */
 ZWAPI int __stdcall ZelListFindValue(HWND list, int start, LONG_PTR value);
-/* Clears the selection. Returns 1. */
+/** Clears the selection.
+ * @param list the list or combo box
+ * @return 1; -87 when list is not a window. */
 ZWAPI int __stdcall ZelListClearSelection(HWND list);
-/* Deletes the selected rows. Returns the number deleted, -1 when a deletion
- * fails, -8 when memory runs out. */
+/** Deletes the selected rows (a single-selection list box without a selection:
+ * its caret row).
+ * @param list the list or combo box
+ * @return the number deleted; -1 when a deletion fails, -8 when memory runs
+ *         out, -87 when list is not a window. */
 ZWAPI int __stdcall ZelListDeleteSelected(HWND list);
-/* Nonzero for a list box with multiple or extended selection. */
+/** Whether a list box has multiple or extended selection.
+ * @param list the list box
+ * @return 1 when it has; 0 when not, or for a combo box or a window that is
+ *         no list box. */
 ZWAPI int __stdcall ZelListIsMultiSelect(HWND list);
-/* The caret row of a list box, the selected row of a combo box, and setting it. */
+/** The caret row of a list box, the selected row of a combo box.
+ * @param list the list or combo box
+ * @return the row; -1 when there is none; -87 when list is not a window. */
 ZWAPI int __stdcall ZelListGetFocusIndex(HWND list);
+/** Sets the caret row of a multiple-selection list box, else selects the row.
+ * @param list the list or combo box
+ * @param row 0-based row
+ * @return the box's answer (LB_SETCARETINDEX, LB_SETCURSEL or CB_SETCURSEL;
+ *         -1 for a bad row); -87 when list is not a window. */
 ZWAPI int __stdcall ZelListSetFocusIndex(HWND list, int row);
-/* Scrolls a list box so that `row` is at the top. Returns 1, 0 otherwise. */
+/** Scrolls a list box so that a row is at the top.
+ * @param list the list box
+ * @param row 0-based row
+ * @return 1; 0 for a bad row, a combo box or a window that is not a window. */
 ZWAPI int __stdcall ZelListScroll(HWND list, int row);
-/* A combo box's drop-down state, and dropping it down or closing it. */
+/** Whether a combo box is dropped down.
+ * @param list the combo box
+ * @return nonzero when dropped down, 0 when not; -87 when list is not a window. */
 ZWAPI int __stdcall ZelListGetDropdownState(HWND list);
+/** Drops a combo box down or closes it.
+ * @param list the combo box
+ * @param dropped nonzero drops it down, 0 closes it
+ * @return the combo box's answer to CB_SHOWDROPDOWN (1); -87 when list is not a window. */
 ZWAPI int __stdcall ZelListSetDropdownState(HWND list, BOOL dropped);
-/* Widens the horizontal extent to the text of `row` (negative: every row) and
- * scrolls to the left edge. Returns 0; -8 when memory or a device context
- * cannot be had, -1 when a row cannot be read. */
+/** Widens a list box's horizontal extent to the text of a row (never
+ * narrows it) and scrolls to the left edge.
+ * @param list the list box
+ * @param row 0-based row; negative every row
+ * @return 0; -8 when a device context cannot be had, -1 when a row cannot be
+ *         read (nothing changed), -87 when list is not a window. */
 ZWAPI int __stdcall ZelListSetScrollWidth(HWND list, int row);
 
 /* ---- Outline list box: saved outlines and outline text files -----------------
