@@ -1270,7 +1270,7 @@ ZWAPI int __stdcall ZelListSetFocusIndex(HWND list, int row);
 /** Scrolls a list box so that a row is at the top.
  * @param list the list box
  * @param row 0-based row
- * @return 1; 0 for a bad row, a combo box or a window that is not a window. */
+ * @return 1; 0 for a bad row, a combo box, or when list is not a window. */
 ZWAPI int __stdcall ZelListScroll(HWND list, int row);
 /** Whether a combo box is dropped down.
  * @param list the combo box
@@ -1292,17 +1292,32 @@ ZWAPI int __stdcall ZelListSetScrollWidth(HWND list, int row);
 /* ---- Outline list box: saved outlines and outline text files -----------------
  * A saved outline is a byte block (signature 0x8759) in a host string whose
  * size is the block length plus one. */
-/* Saves the whole outline into *saved. Returns 0; -87 when the box is not an
- * outline box; -8 when memory or a device context cannot be had. */
+/** Saves the whole outline (style, indent, top row, pictures, fonts and
+ * every item) into a host string.
+ * @param list the outline box
+ * @param saved receives the block in a host string (made by the call)
+ * @return 0; -87 when list is not a window or not an outline box, or saved is
+ *         null; -8 when memory or a device context cannot be had. */
 ZWAPI int __stdcall ZelListSaveOutline(HWND list, ZW_HSTR* saved);
-/* Replaces the outline with a saved one and shows it. Returns the root; 0 on
- * failure (a block with a wrong signature changes nothing; a damaged one
- * leaves an empty outline). */
+/** Replaces the outline with a saved one and shows it.
+ * @param list the outline box
+ * @param saved host string from ZelListSaveOutline
+ * @return the root; 0 when list is not a window, saved is 0, the block's
+ *         signature is wrong (nothing changes), or it is damaged or a picture
+ *         or font cannot be loaded (the outline is left empty). */
 ZWAPI ZW_HITEM __stdcall ZelListLoadOutline(HWND list, ZW_HSTR saved);
-/* Builds the outline from an indented ANSI text file of at most 65533 bytes
- * (a tab counts 8 columns, a space 1). Missing pictures come from the
- * library's "plusdk", "pluswht", "minusdk" and "minuswht" bitmaps. Rows are
- * not added: show them with ZelListShowOutline. Returns the root, 0 on failure. */
+/** Replaces the outline with one built from an indented ANSI text file (a tab
+ * counts 8 columns, a space 1). Rows are not added: show them with
+ * ZelListShowOutline.
+ * @param list the outline box
+ * @param file the file (found along the search path; at most 65533 bytes)
+ * @param parentNormal, parentSelected pictures of items with children (0: the
+ *        library's "plusdk" and "pluswht" bitmaps)
+ * @param itemNormal, itemSelected pictures of the other items (0: the
+ *        library's "minusdk" and "minuswht" bitmaps)
+ * @return the root; 0 when list is not a window or not an outline box, a
+ *         picture cannot be loaded, or the file is missing, too large or
+ *         unreadable (the outline is then left empty). */
 ZWAPI ZW_HITEM __stdcall ZelListLoadOutlineFile(HWND list, LPCWSTR file, ZW_HPIC parentNormal,
                                                 ZW_HPIC parentSelected, ZW_HPIC itemNormal, ZW_HPIC itemSelected);
 
