@@ -1326,35 +1326,55 @@ ZWAPI ZW_HITEM __stdcall ZelListLoadOutlineFile(HWND list, LPCWSTR file, ZW_HPIC
  * the top-left pixel's colour are transparent) or an icon. Fonts are GDI font
  * handles. Enhancement bits: 0x02 italic, 0x04 underline, 0x08 bold,
  * 0x10 strikeout. */
-#define PIC_FormatBitmap 0x0001
-#define PIC_FormatIcon   0x0002
-#define PIC_FromMemory   0x0100 /* source points at a .BMP or .ICO file image */
-#define PIC_FromModule   0x0200 /* source is a program or library; name a resource */
-#define PIC_FromFile     0x0400
-#define PIC_FromHost     0x0800 /* name (else source) is a host application resource */
-#define PIC_LargeIcon    0x1000 /* scaled to the large icon size */
-#define PIC_SmallIcon    0x2000 /* scaled to 16 by 16 */
-#define PIC_OwnedByList  0x8000 /* freed with the picture cache of its list box */
+#define PIC_FormatBitmap 0x0001 /**< the picture is a bitmap */
+#define PIC_FormatIcon   0x0002 /**< the picture is an icon */
+#define PIC_FromMemory   0x0100 /**< source points at a .BMP or .ICO file image */
+#define PIC_FromModule   0x0200 /**< source is a program or library; name a resource */
+#define PIC_FromFile     0x0400 /**< source is a .BMP or .ICO file */
+#define PIC_FromHost     0x0800 /**< name (else source) is a host application resource */
+#define PIC_LargeIcon    0x1000 /**< scaled to the large icon size */
+#define PIC_SmallIcon    0x2000 /**< scaled to 16 by 16 */
+#define PIC_OwnedByList  0x8000 /**< freed with the picture cache of its list box */
 
-/* Loads a picture. A source whose text from its first "." is ".BMP", ".ICO",
- * ".EXE" or ".DLL" adds the matching source and format bits. For an icon from
- * a module, a name "#n" (or empty) takes the module's icon number n.
- * Returns the picture, 0 on failure. */
+/** Loads a picture. A source whose text from its first "." is ".BMP", ".ICO",
+ * ".EXE" or ".DLL" adds the matching source and format bits.
+ * @param flags PIC_* bits: one source, one format, optionally a size
+ * @param source file, module or memory image (see the source bits)
+ * @param name resource name in a module or the host application; for an icon
+ *        from a module "#n" (or empty) takes the module's icon number n
+ * @return the picture; 0 when it cannot be loaded, or the format is not given
+ *         (a debug line). */
 ZWAPI ZW_HPIC __stdcall ZelPicLoad(UINT flags, LPCWSTR source, LPCWSTR name);
-/* Destroys a picture. Returns 0; -87 for a null or stale handle. */
+/** Destroys a picture.
+ * @param picture the picture
+ * @return 0; -87 for a null or stale handle. */
 ZWAPI int __stdcall ZelPicFree(ZW_HPIC picture);
-/* Makes a font of `points` points with the enhancement bits. Returns the
- * font, 0 on failure (a face name of 32 characters or more). */
+/** Makes a font.
+ * @param face the face name (fewer than 32 characters)
+ * @param points the size in points
+ * @param bits enhancement bits: 0x02 italic, 0x04 underline, 0x08 bold, 0x10 strikeout
+ * @return the font (a GDI font handle); 0 for a null face, one of 32
+ *         characters or more, or when it cannot be made. */
 ZWAPI HFONT __stdcall ZelFontLoad(LPCWSTR face, int points, UINT bits);
-/* Reads a font back: face name (a new host string in *face), point size and
- * enhancement bits. Returns 1; 0 when the handle is not a font. */
+/** Reads a font back.
+ * @param font the font
+ * @param face receives the face name in a host string (0 makes a new one; may be null)
+ * @param points receives the point size (may be null)
+ * @param bits receives the enhancement bits (may be null)
+ * @return 1; 0 when the handle is not a font or it cannot be measured. */
 ZWAPI int __stdcall ZelFontGet(HFONT font, ZW_HSTR* face, int* points, WORD* bits);
-/* Deletes a font (and forgets it in every list box's font cache). Returns 1. */
+/** Deletes a font and forgets it in every list box's font cache.
+ * @param font the font (a handle that is not a font is left alone)
+ * @return 1 always; there is no failure value. */
 ZWAPI int __stdcall ZelFontFree(HFONT font);
-/* Lists font families: `which` 0x1 screen, 0x2 default printer (first). Face
- * names go to a host string array, types to a host number array (4 TrueType,
- * 1 device, 2 raster, 0 other); both get bounds 0 to count - 1.
- * Returns the number of fonts; -87 for bad arrays. */
+/** Lists font families (a face met twice is listed once), both arrays
+ * getting bounds 0 to count - 1.
+ * @param which 0x1 screen fonts, 0x2 default printer fonts (listed first)
+ * @param names host string array of the face names
+ * @param types host number array of their types: 4 TrueType, 1 device,
+ *        2 raster, 0 other
+ * @return the number of fonts; -87 when an array is not a live one-dimensional
+ *         host array, -8 on an internal failure. */
 ZWAPI int __stdcall ZelFontEnum(UINT which, ZW_HARRAY names, ZW_HARRAY types);
 /* ---- Arrays and numbers ---------------------------------------------------- */
 /* Host arrays are one-dimensional: an array of more dimensions (or a handle
