@@ -1382,56 +1382,109 @@ ZWAPI int __stdcall ZelFontEnum(UINT which, ZW_HARRAY names, ZW_HARRAY types);
  * 3 number, 5 and 7 string, 256 handle. Indexes are the array's own (from its
  * lower bound). Strings that are moved are fetched, stored and released. */
 
-/* Adds the source's elements after the target's (an empty target is filled
- * from index 0). Returns the target's new element count; 0 when the source is
- * empty (nothing changes); -1 when either array is refused. A type code not
- * listed moves nothing but still extends the target's bounds. */
+/** Adds the source's elements after the target's (an empty target is filled
+ * from index 0). A type code not listed moves nothing but still extends the
+ * target's bounds.
+ * @param source the array read
+ * @param target the array extended
+ * @param type element type code
+ * @return the target's new element count; 0 when the source is empty (nothing
+ *         changes); -1 when either array is refused. */
 ZWAPI int __stdcall ZelArrayAppend(ZW_HARRAY source, ZW_HARRAY target, int type);
-/* Makes the target an element-for-element copy of the source, bounds
- * included. Returns the number of elements copied; -1 when either array is
- * refused. */
+/** Makes the target an element-for-element copy of the source, bounds included.
+ * @param source the array read
+ * @param target the array written
+ * @param type element type code
+ * @return the number of elements copied; -1 when either array is refused. */
 ZWAPI int __stdcall ZelArrayCopy(ZW_HARRAY source, ZW_HARRAY target, int type);
-/* Removes element `index`, moving the later ones down. Returns the new
- * element count; -1 for a refused or empty array; -87 for an index outside the
- * bounds, or a type code not listed when elements have to move. */
+/** Removes an element, moving the later ones down.
+ * @param array the array
+ * @param index the element's index (from the lower bound)
+ * @param type element type code
+ * @return the new element count; -1 for a refused or empty array; -87 for an
+ *         index outside the bounds, or a type code not listed when elements
+ *         have to move. */
 ZWAPI int __stdcall ZelArrayDeleteItem(ZW_HARRAY array, LONG index, int type);
-/* Inserts an empty element (0, a null number or date/time, a null string) at
- * `index`, moving the elements from there up. Returns the new element count;
- * -1 for a refused array; -87 for an index outside the bounds (an empty array
- * has none) or a type code not listed. */
+/** Inserts an empty element (0, a null number or date/time, a null string),
+ * moving the elements from there up.
+ * @param array the array
+ * @param index where it goes (within the bounds)
+ * @param type element type code
+ * @return the new element count; -1 for a refused array; -87 for an index
+ *         outside the bounds (an empty array has none) or a type code not listed. */
 ZWAPI int __stdcall ZelArrayInsertItem(ZW_HARRAY array, LONG index, int type);
-/* Make the array `count` copies of the value at indexes 0 to count - 1
- * (count <= 0 empties it). Return 1; 0 for a refused array or when the host
- * does not take the elements. A null text fills empty strings. */
+/** Makes the array `count` copies of a text at indexes 0 to count - 1.
+ * @param array host string array
+ * @param text the text (null fills empty strings)
+ * @param count the number of elements (0 or less empties the array)
+ * @return 1; 0 for a refused array or when the host does not take the elements. */
 ZWAPI int __stdcall ZelArrayFillString(ZW_HARRAY array, LPCWSTR text, int count);
+/** Makes the array `count` copies of a number at indexes 0 to count - 1.
+ * @param array host number array
+ * @param number host number (passed by value)
+ * @param count the number of elements (0 or less empties the array)
+ * @return 1; 0 for a refused array or when the host does not take the elements. */
 ZWAPI int __stdcall ZelArrayFillNumber(ZW_HARRAY array, ZW_HOSTVALUE number, int count);
+/** Makes the array `count` copies of a date/time at indexes 0 to count - 1.
+ * @param array host date/time array
+ * @param dateTime host date/time (passed by value)
+ * @param count the number of elements (0 or less empties the array)
+ * @return 1; 0 for a refused array or when the host does not take the elements. */
 ZWAPI int __stdcall ZelArrayFillDateTime(ZW_HARRAY array, ZW_HOSTVALUE dateTime, int count);
-/* Index of the first element equal to the value, searching from the lower
- * bound; -1 when none is, the array is empty or it is refused. Strings compare
- * whole and without regard to case (a null text is ""); numbers by their
- * length byte and significant bytes; date/times by year, month, day, hour,
- * minute and second (fractions of a second do not count). */
+/** The first element equal to a text (whole, without regard to case),
+ * searching from the lower bound.
+ * @param array host string array
+ * @param text the text (null reads as "")
+ * @return the element's index; -1 when none is equal, the array is empty or refused. */
 ZWAPI int __stdcall ZelArrayFindString(ZW_HARRAY array, LPCWSTR text);
+/** The first element equal to a number (by length byte and significant
+ * bytes), searching from the lower bound.
+ * @param array host number array
+ * @param number host number (passed by value)
+ * @return the element's index; -1 when none is equal, the array is empty or refused. */
 ZWAPI int __stdcall ZelArrayFindNumber(ZW_HARRAY array, ZW_HOSTVALUE number);
+/** The first element equal to a date/time (year, month, day, hour, minute and
+ * second; fractions of a second do not count), searching from the lower bound.
+ * @param array host date/time array
+ * @param dateTime host date/time (passed by value)
+ * @return the element's index; -1 when none is equal, the array is empty or refused. */
 ZWAPI int __stdcall ZelArrayFindDateTime(ZW_HARRAY array, ZW_HOSTVALUE dateTime);
-/* Sorts numbers or date/times (types 3, 2: by value) or strings (5, 7: by
- * the system's comparison without regard to case, kana type or width),
- * ascending (order 0) or descending (1). Equal elements keep their order.
- * Returns the element count; -1 for a refused or empty array. Other type
- * codes or orders, and an array whose elements cannot be read as the type
- * code says, leave the array unchanged. */
+/** Sorts an array; equal elements keep their order. Other type codes or
+ * orders, and elements that cannot be read as the type code says, leave the
+ * array unchanged.
+ * @param array the array
+ * @param order 0 ascending, 1 descending
+ * @param type 3 numbers, 2 date/times (by value), 5 or 7 strings (by the
+ *        system's comparison without regard to case, kana type or width)
+ * @return the element count; -1 for a refused or empty array. */
 ZWAPI int __stdcall ZelArraySort(ZW_HARRAY array, int order, int type);
-/* `whenTrue` if condition is nonzero, else `whenFalse` (returned by value). */
+/** One of two host numbers by a condition.
+ * @param condition nonzero chooses whenTrue
+ * @param whenTrue, whenFalse host numbers (passed by value)
+ * @return the chosen number, by value; there is no failure value. */
 ZWAPI ZW_HOSTVALUE __stdcall ZelNumberChoose(int condition, ZW_HOSTVALUE whenTrue, ZW_HOSTVALUE whenFalse);
-/* Set / clear the mask's bits in *value; return the new value (0 when value
- * is null). */
+/** Sets the mask's bits in a number.
+ * @param value the number changed
+ * @param mask the bits set
+ * @return the new value; 0 when value is null. */
 ZWAPI DWORD __stdcall ZelNumberBitSet(DWORD* value, DWORD mask);
+/** Clears the mask's bits in a number.
+ * @param value the number changed
+ * @param mask the bits cleared
+ * @return the new value; 0 when value is null. */
 ZWAPI DWORD __stdcall ZelNumberBitClear(DWORD* value, DWORD mask);
-/* The value shifted right by 8 bits (not masked: 0x12345678 gives 0x123456). */
+/** The value shifted right by 8 bits (not masked: 0x12345678 gives 0x123456).
+ * @param value the value
+ * @return value >> 8; there is no failure value. */
 ZWAPI DWORD __stdcall ZelNumberHighByte(DWORD value);
-/* The low 8 bits of the value. */
+/** The low 8 bits of a value.
+ * @param value the value
+ * @return value & 0xFF; there is no failure value. */
 ZWAPI BYTE __stdcall ZelNumberLowByte(DWORD value);
-/* high * 65536 + low. */
+/** Makes a 32-bit number of two 16-bit halves.
+ * @param low the low half
+ * @param high the high half
+ * @return high * 65536 + low; there is no failure value. */
 ZWAPI DWORD __stdcall ZelNumberMakeLong(WORD low, WORD high);
 
 /* ---- Directories, drives and network ------------------------------------------ */
