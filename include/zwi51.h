@@ -1493,82 +1493,144 @@ ZWAPI DWORD __stdcall ZelNumberMakeLong(WORD low, WORD high);
  * count. Arrays must be live one-dimensional host arrays (else -87). Dates
  * are last-write times in local time at two-second resolution. */
 
-/* Subdirectories that the pattern matches ("." and ".." never listed): bare
- * names; the info variant also their date/times and attribute bits (numbers).
- * Return the count, the negated error of the search when nothing matches, or
- * -87 for a null pattern. */
+/** Subdirectories that a pattern matches ("." and ".." never listed), as bare names.
+ * @param pattern the search pattern, wildcards allowed
+ * @param names host string array of the names
+ * @return the count; -87 for a null pattern or a bad array, the negated error
+ *         of the search when nothing matches (-2, -3), -8 on an internal failure. */
 ZWAPI int __stdcall ZelDosEnumDirs(LPCWSTR pattern, ZW_HARRAY names);
+/** Subdirectories that a pattern matches ("." and ".." never listed), with
+ * their last-write date/times and attribute bits.
+ * @param pattern the search pattern, wildcards allowed
+ * @param names host string array of the bare names
+ * @param dates host date/time array of their last-write times
+ * @param attributes host number array of their attribute bits
+ * @return the count; -87 for a null pattern or a bad array, the negated error
+ *         of the search when nothing matches (-2, -3), -8 on an internal failure. */
 ZWAPI int __stdcall ZelDosEnumDirInfo(LPCWSTR pattern, ZW_HARRAY names, ZW_HARRAY dates, ZW_HARRAY attributes);
-/* Files (never directories) that the pattern matches. ZelDosEnumFiles: filter
- * 0 lists files that are neither hidden nor system, otherwise files having
- * every filter bit. ZelDosEnumFileInfo: filter 0 lists every file, otherwise
- * files having any filter bit; also sizes (low 32 bits), date/times and
- * attribute bits. Return the count, the negated error of the search when
- * nothing matches, or -87 for a null pattern. */
+/** Files (never directories) that a pattern matches, as bare names.
+ * @param pattern the search pattern, wildcards allowed
+ * @param filter 0 lists files that are neither hidden nor system, otherwise
+ *        files having every filter bit (FILE_ATTRIBUTE_*)
+ * @param names host string array of the names
+ * @return the count; -87 for a null pattern or a bad array, the negated error
+ *         of the search when nothing matches (-2, -3), -8 on an internal failure. */
 ZWAPI int __stdcall ZelDosEnumFiles(LPCWSTR pattern, WORD filter, ZW_HARRAY names);
+/** Files (never directories) that a pattern matches, with sizes, last-write
+ * date/times and attribute bits.
+ * @param pattern the search pattern, wildcards allowed
+ * @param filter 0 lists every file, otherwise files having any filter bit
+ * @param names host string array of the bare names
+ * @param sizes host number array of their sizes (low 32 bits)
+ * @param dates host date/time array of their last-write times
+ * @param attributes host number array of their attribute bits
+ * @return the count; -87 for a null pattern or a bad array, the negated error
+ *         of the search when nothing matches (-2, -3), -8 on an internal failure. */
 ZWAPI int __stdcall ZelDosEnumFileInfo(LPCWSTR pattern, WORD filter, ZW_HARRAY names, ZW_HARRAY sizes,
                                        ZW_HARRAY dates, ZW_HARRAY attributes);
-/* Every existing drive as "X:\", A to Z. Returns the count. */
+/** Every existing drive as "X:\", A to Z.
+ * @param names host string array of the drives
+ * @return the count; -87 for a bad array, -8 on an internal failure. */
 ZWAPI int __stdcall ZelDosEnumDrives(ZW_HARRAY names);
-/* The directories of the PATH variable that exist, each with a backslash
- * appended; elements written with a trailing backslash are left out. Returns
- * the count. */
+/** The directories of the PATH variable that exist, each with a backslash
+ * appended (entries written with a trailing backslash are left out).
+ * @param names host string array of the directories
+ * @return the count; -87 for a bad array, -8 on an internal failure. */
 ZWAPI int __stdcall ZelDosEnumPath(ZW_HARRAY names);
-/* Remote drives ("X:") and then printer ports ("LPT1" to "LPT3") with the
- * network names they are connected to. Returns the count; 0 when no drive is
- * connected (the arrays are left as they were); the negated network error when
- * the last remote drive asked about failed; -8 when a string cannot be made. */
+/** Remote drives ("X:") and then printer ports ("LPT1" to "LPT3") with the
+ * network names they are connected to.
+ * @param localNames host string array of the local devices
+ * @param remoteNames host string array of their network names
+ * @return the count; 0 when no drive is connected (the arrays are left as
+ *         they were); the negated network error when the last remote drive
+ *         asked about failed; -87 for a bad array; -8 when a string cannot be made. */
 ZWAPI int __stdcall ZelDosEnumNetConnections(ZW_HARRAY localNames, ZW_HARRAY remoteNames);
-/* 1 when the drive ("X:"), directory or file (wildcards allowed) exists, else
- * 0 (also for a null or empty path). */
+/** Whether a drive ("X:"), directory or file (wildcards allowed) exists.
+ * @param path the path
+ * @return 1 when it exists; 0 when not, or for a null or empty path. */
 ZWAPI int __stdcall ZelDosExist(LPCWSTR path);
-/* 1 when the directory has at least one subdirectory, else 0. */
+/** Whether a directory has at least one subdirectory.
+ * @param directory the directory
+ * @return 1 when it has; 0 when not, or for a null or missing directory. */
 ZWAPI int __stdcall ZelDosIsParent(LPCWSTR directory);
-/* The drive's type: 0 unknown, 1 no root, 2 removable, 3 fixed, 4 remote,
- * 5 CD-ROM, 6 RAM disk; 0 for a null text or a drive that does not exist. */
+/** A drive's type.
+ * @param root the drive's root ("X:\")
+ * @return 0 unknown, 1 no root, 2 removable, 3 fixed, 4 remote, 5 CD-ROM,
+ *         6 RAM disk; 0 for a null text or a drive that does not exist. */
 ZWAPI int __stdcall ZelDosGetDriveType(LPCWSTR root);
-/* Total and free bytes of the drive as host numbers (both null on failure).
- * Returns 0; -15 for a null root or a drive that does not exist; -87 for a
- * null number pointer; or the negated error of the query. */
+/** Total and free bytes of a drive as host numbers (both null on failure).
+ * @param root the drive ("X:" or "X:\")
+ * @param totalBytes receives the drive's size
+ * @param freeBytes receives its free space
+ * @return 0; -15 for a null root or a drive that does not exist; -87 for a
+ *         null number pointer; or the negated error of the query. */
 ZWAPI int __stdcall ZelDosGetDriveSize(LPCWSTR root, ZW_HOSTVALUE* totalBytes, ZW_HOSTVALUE* freeBytes);
-/* A new string: the current directory; empty on failure. The argument is not
- * used. */
+/** The current directory.
+ * @param unused not used
+ * @return a new host string; an empty one on failure. */
 ZWAPI ZW_HSTR __stdcall ZelDosGetCurDir(LPCWSTR unused);
-/* A new string: the environment variable's value; empty when it is not set. */
+/** An environment variable's value.
+ * @param name the variable
+ * @return a new host string; an empty one when it is not set or the name is
+ *         null or empty. */
 ZWAPI ZW_HSTR __stdcall ZelDosGetEnvString(LPCWSTR name);
-/* A new string: the volume label of the root ("X:\"); empty for a null root
- * or on failure. */
+/** A volume's label.
+ * @param root the volume's root ("X:\")
+ * @return a new host string; an empty one for a null root or on failure. */
 ZWAPI ZW_HSTR __stdcall ZelDosGetVolumeLabel(LPCWSTR root);
-/* Sets the volume label. Returns 0, the negated error, or -87 for a null root. */
+/** Sets a volume's label.
+ * @param root the volume's root ("X:\")
+ * @param label the new label (null removes it)
+ * @return 0; the negated error; -87 for a null root. */
 ZWAPI int __stdcall ZelDosSetVolumeLabel(LPCWSTR root, LPCWSTR label);
-/* The Windows version as a host number: major + minor / 10 in integer
- * arithmetic (5.1 gives 5). */
+/** The Windows version as a host number (as ZelGetWinVersion): major +
+ * minor / 10 in integer arithmetic (5.1 gives 5).
+ * @return the number, returned by value; 0 when the version cannot be read. */
 ZWAPI ZW_HOSTVALUE __stdcall ZelDosGetVersion(void);
-/* A new string: the directory of the loaded module with `fileName` appended;
- * empty when the module is not loaded or the name is null. */
+/** A file name in the directory of a loaded module.
+ * @param module the module's name
+ * @param fileName appended to the directory (null: the directory alone, with
+ *        its backslash)
+ * @return a new host string; an empty one when the module is null or not loaded. */
 ZWAPI ZW_HSTR __stdcall ZelDosBuildFullName(LPCWSTR module, LPCWSTR fileName);
-/* A new string: the four texts joined with nothing added between them. */
+/** The four texts joined with nothing added between them.
+ * @param drive, directory, name, extension the parts (null reads as "")
+ * @return a new host string; an empty one on failure. */
 ZWAPI ZW_HSTR __stdcall ZelDosMakePath(LPCWSTR drive, LPCWSTR directory, LPCWSTR name, LPCWSTR extension);
-/* Splits the path by the C runtime's rules into the four strings (each made
- * when 0, else refilled; parts are cut to 3 and 256 characters). A null path
- * gives four empty strings. Returns 0; -87 when a string pointer is null. */
+/** Splits a path by the C runtime's rules (parts cut to 3 and 256 characters).
+ * @param path the path (null gives four empty strings)
+ * @param drive, directory, name, extension receive the parts in host strings
+ *        (each made when 0, else refilled)
+ * @return 0; -87 when a string pointer is null; -8 on an internal failure. */
 ZWAPI int __stdcall ZelDosSplitPath(LPCWSTR path, ZW_HSTR* drive, ZW_HSTR* directory, ZW_HSTR* name,
                                     ZW_HSTR* extension);
-/* Creates the directory and every missing level above it. Returns 0 or the
- * negated error of the deepest level's creation (-183 when it exists);
- * -87 for a null or empty path. */
+/** Creates a directory and every missing level above it.
+ * @param path the directory
+ * @return 0; the negated error of the deepest level's creation (-183 when it
+ *         exists); -87 for a null or empty path. */
 ZWAPI int __stdcall ZelDosMakeAllDir(LPCWSTR path);
-/* A new string: the network name the local device ("X:", "X:\", "LPT1") is
- * connected to; empty when none. */
+/** The network name a local device is connected to.
+ * @param localName "X:", "X:\" or "LPT1"
+ * @return a new host string; an empty one when it is not connected or the
+ *         name is null. */
 ZWAPI ZW_HSTR __stdcall ZelDosGetNetName(LPCWSTR localName);
-/* Connects the local device to the network resource. Returns 0, the negated
- * network error, or -87 for a null name. */
+/** Connects a local device to a network resource.
+ * @param localName the device ("X:", "LPT1")
+ * @param networkName the resource ("\\server\share")
+ * @param password its password (null: the default)
+ * @return 0; the negated network error; -87 for a null name. */
 ZWAPI int __stdcall ZelDosNetConnect(LPCWSTR localName, LPCWSTR networkName, LPCWSTR password);
-/* Cancels a connection (`force`: even with open files). Returns 0, the negated
- * network error, or -87 for a null name. */
+/** Cancels a network connection.
+ * @param name the local device or the network name
+ * @param force nonzero cancels it even with open files
+ * @return 0; the negated network error; -87 for a null name. */
 ZWAPI int __stdcall ZelDosNetDisconnect(LPCWSTR name, BOOL force);
-/* Kept for old applications: always 0. */
+/** Kept for old applications.
+ * @return always 0. */
 ZWAPI int __stdcall ZelDosGetFlags(void);
+/** Kept for old applications; changes nothing.
+ * @param unused1, unused2 not used
+ * @return always 0. */
 ZWAPI int __stdcall ZelDosSetFlags(DWORD unused1, DWORD unused2);
 
 /* ---- Profiles ---------------------------------------------------------------------- */
