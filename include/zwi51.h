@@ -1636,14 +1636,21 @@ ZWAPI int __stdcall ZelDosSetFlags(DWORD unused1, DWORD unused2);
 /* ---- Profiles ---------------------------------------------------------------------- */
 /* The INI file is found along the search path first (-2 when it is not). */
 
-/* Stores the entry names of the section at indexes 0, 1, ... in file order and
+/** Stores the entry names of a section at indexes 0, 1, ... in file order and
  * sets the bounds to them (an empty section leaves the array as it was).
- * Returns 0; -2 when the file is not found; -87 for a null section or an array
- * that is not a live one-dimensional host array. */
+ * @param fileName the INI file
+ * @param section the section
+ * @param names host string array
+ * @return 0; -2 when the file is not found (also a null or empty name, or an
+ *         internal failure); -87 for a null section or an array that is not a
+ *         live one-dimensional host array. */
 ZWAPI int __stdcall ZelProfileEnumStrings(LPCWSTR fileName, LPCWSTR section, ZW_HARRAY names);
-/* Deletes the entry, or the whole section when the entry name is empty or
- * null. Returns nonzero when the change was written, 0 when not (also for a
- * null or empty section); -2 when the file is not found. */
+/** Deletes an entry, or a whole section.
+ * @param section the section
+ * @param entry the entry (empty or null: the whole section)
+ * @param fileName the INI file
+ * @return nonzero when the change was written; 0 when not (also for a null
+ *         or empty section); -2 when the file is not found. */
 ZWAPI int __stdcall ZelProfileDelete(LPCWSTR section, LPCWSTR entry, LPCWSTR fileName);
 
 /* ---- Debugging and timing ----------------------------------------------------------- */
@@ -1652,29 +1659,44 @@ ZWAPI int __stdcall ZelProfileDelete(LPCWSTR section, LPCWSTR entry, LPCWSTR fil
  * message boxes instead of the debugger output) and the debug level (initially
  * 0; a message or report of a higher level is not shown). */
 
-/* When the condition is 0, shows "window: text" (the host's name of the active
- * window) captioned "Assertion Failure". Returns 1. */
+/** When the condition is 0, shows "window: text" (the host's name of the
+ * active window) captioned "Assertion Failure".
+ * @param condition nonzero: nothing is shown
+ * @param text the text (null reads as "")
+ * @return 1 always; there is no failure value. */
 ZWAPI int __stdcall ZelDebugAssert(BOOL condition, LPCWSTR text);
-/* Writes the text and a line feed to the debugger output (or shows it in a
- * box captioned "Debug"). Returns 1; 0 when the level is above the debug level. */
+/** Writes a text and a line feed to the debugger output (or, with flag
+ * 0x80000, shows it in a box captioned "Debug").
+ * @param text the text (null reads as "")
+ * @param level the message's level
+ * @return 1; 0 when the level is above the debug level or on an internal failure. */
 ZWAPI int __stdcall ZelDebugString(LPCWSTR text, WORD level);
-/* Sets the debug level. Returns 1. */
+/** Sets the debug level.
+ * @param level messages and reports of a higher level are not shown
+ * @return 1 always; there is no failure value. */
 ZWAPI int __stdcall ZelDebugSetLevel(WORD level);
-/* The flag word. */
+/** The debugging flag word.
+ * @return the flags; there is no failure value. */
 ZWAPI DWORD __stdcall ZelDebugGetFlags(void);
-/* Sets (`set` nonzero) or clears the bits; returns the new flag word. */
+/** Sets or clears bits of the debugging flag word.
+ * @param bits the bits
+ * @param set nonzero sets them, 0 clears them
+ * @return the new flag word; there is no failure value. */
 ZWAPI DWORD __stdcall ZelDebugSetFlags(DWORD bits, BOOL set);
-/* Starts a timing run: earlier marks are discarded and a begin mark recorded.
- * Returns 1; 0 when memory fails. */
+/** Starts a timing run: earlier marks are discarded and a begin mark recorded.
+ * @return 1; 0 when memory fails. */
 ZWAPI int __stdcall ZelDebugBeginTime(void);
-/* Records a labelled mark (labels are cut to 254 characters). Returns 1; 0
- * before the first ZelDebugBeginTime or when the run is full (81 marks). */
+/** Records a labelled mark in the timing run.
+ * @param label the mark's label (null reads as ""; cut to 254 characters)
+ * @return 1; 0 before the first ZelDebugBeginTime or when the run is full
+ *         (81 marks). */
 ZWAPI int __stdcall ZelDebugSetTime(LPCWSTR label);
-/* Reports the run: each mark's label with the time since the mark before
- * (m:ss.hh) and its clock time as the flags say, then "Total " and the time
- * from the first mark to the last. A run with only its begin mark gets an
- * "End" mark first. Returns 1; 0 when the level is above the debug level or no
- * run was begun. */
+/** Reports the timing run: each mark's label with the time since the mark
+ * before (m:ss.hh) and its clock time as the flags say, then "Total " and the
+ * time from the first mark to the last. A run with only its begin mark gets
+ * an "End" mark first.
+ * @param level the report's level
+ * @return 1; 0 when the level is above the debug level or no run was begun. */
 ZWAPI int __stdcall ZelDebugEndTime(WORD level);
 
 #ifdef __cplusplus
