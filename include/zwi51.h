@@ -123,8 +123,8 @@ ZWAPI ZW_HSTR __stdcall ZelStrTrim(LPCWSTR text);
  *         less, or on failure. */
 ZWAPI ZW_HSTR __stdcall ZelStrPad(LPCWSTR text, int length);
 /** A proper-cased copy: each word upper-case first, lower-case after; words
- * are split at spaces and punctuation, and "Mac" and "Mc" capitalise the next
- * letter ("o'neil mcdonald" gives "O'Neil McDonald").
+ * are split at spaces and punctuation, and the first "Mac" and the first "Mc"
+ * capitalise the letter after them ("o'neil mcdonald" gives "O'Neil McDonald").
  * @param text the text (null: empty)
  * @return a new host string; an empty one on failure. */
 ZWAPI ZW_HSTR __stdcall ZelStrProper(LPCWSTR text);
@@ -134,7 +134,7 @@ ZWAPI ZW_HSTR __stdcall ZelStrProper(LPCWSTR text);
  * @param start 0-based position to start at; -1 the last character
  * @param find the text sought (empty: matches at start)
  * @return the match's 0-based position; -1 when there is none, for a null
- *         text, or a start below -1 or past the last character. */
+ *         text or find, or a start below -1 or past the last character. */
 ZWAPI int __stdcall ZelStrScanReverse(LPCWSTR text, int start, LPCWSTR find);
 /** Replaces every occurrence (case-sensitive, left to right, replacements not
  * searched again).
@@ -143,9 +143,9 @@ ZWAPI int __stdcall ZelStrScanReverse(LPCWSTR text, int start, LPCWSTR find);
  * @param replacement its replacement (null: empty)
  * @return a new host string; 0 (no string) when the result cannot be made. */
 ZWAPI ZW_HSTR __stdcall ZelStrSubstitute(LPCWSTR text, LPCWSTR find, LPCWSTR replacement);
-/** Fills a template from a host array. Placeholders: %% a "%", %s the next
- * string element, %n the next number element as an integer, %u the number
- * of elements used so far (using one up); a group {prefix%s suffix} or
+/** Fills a template from a host array. Placeholders: %% a "%", \%s the next
+ * string element, \%n the next number element as an integer, \%u the number
+ * of elements used so far (using one up); a group {prefix\%s suffix} or
  * {prefix%,s suffix} (also n, and u for the index) is written for every
  * element, with "," between repetitions in the second form. Outside groups,
  * placeholders past the last element stay as text.
