@@ -4,6 +4,7 @@
 // its columns sized to their content.
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 #include "host/host_test.h"
@@ -70,5 +71,6 @@ void ShowPopulateDemo(HWND form) {
     GetCurrentDirectoryW(MAX_PATH, current);
     ZelPopulateDirTree(NewBox(form, 0x2000, WS_BORDER, 0x4403, 14, y + 18, kBandHeight - 40, 910), current);
     ZelPopulateDrives(NewBox(form, 0x4000, CBS_DROPDOWNLIST, 0x0A000005, 224, y + 18, 150, 911));
-    FillTable(HostTestCreateTable(form, 434, y + 18, 190, kBandHeight - 40, 912));
+    const int tableWidth = std::max(190, int(client.right) - 434 - 14);
+    FillTable(HostTestCreateTable(form, 434, y + 18, tableWidth, kBandHeight - 40, 912));
 }
