@@ -227,6 +227,12 @@ TEST(PopulateCommonDir, LevelsSubdirectoriesAndChoosingRows) {
     }
     EXPECT_EQ(ZelPopulateCommonDir(nullptr, a.c_str()), 0);
     EXPECT_EQ(zwtest::RowTexts(box), rows);
+
+    // A drive's root: the drive is the current directory.
+    ASSERT_EQ(ZelPopulateCommonDir(box, levels[0].c_str()), 1);
+    EXPECT_EQ(CurrentRows(box), std::vector<int>{0});
+    EXPECT_EQ(TakeHostText(ZelGetCommonDir(box, 0)), levels[0]);
+    EXPECT_EQ(TakeHostText(ZelGetCommonDir(box, 1)), levels[0] + Lower(zwtest::RowTexts(box)[1]));
 }
 
 TEST(PopulatePictureFromProperty, RowsFromTheDesignerPictureList) {

@@ -17,7 +17,10 @@ constexpr int kDeviceFont = 1;
 int PopulateFontNames(HWND box, UINT which) {
     const bool combo = IsComboBox(box);
     if (!MakeOutlineBox(box, combo ? kComboStyle : kListStyle)) return 0;
-    if (!LoadLibraryPictures(box, {L"fontrtyp", L"fonprtr", L"empty"})) return 0;
+    ZW_HPIC trueType = reinterpret_cast<ZW_HPIC>(LibraryPicture(box, L"fontrtyp"));
+    ZW_HPIC device = reinterpret_cast<ZW_HPIC>(LibraryPicture(box, L"fonprtr"));
+    ZW_HPIC other = reinterpret_cast<ZW_HPIC>(LibraryPicture(box, L"empty"));
+    if (!trueType || !device || !other) return 0;
     if (combo) SizeSelectionField(box);
     HostListClear(box);
     TempArray names(HOST_ARRAY_STRING);
@@ -30,8 +33,7 @@ int PopulateFontNames(HWND box, UINT which) {
         HostNumber number{};
         if (!name || !HostArrayGetNumber(types, &number, index)) break;
         const int type = HostNumberToInt(&number);
-        const wchar_t* pictureName = type == kTrueType ? L"fontrtyp" : type == kDeviceFont ? L"fonprtr" : L"empty";
-        ZW_HPIC picture = reinterpret_cast<ZW_HPIC>(LibraryPicture(box, pictureName));
+        ZW_HPIC picture = type == kTrueType ? trueType : type == kDeviceFont ? device : other;
         if (ZelListAddPictureValue(box, name->c_str(), picture, picture, type) < 0) break;
         ++listed;
     }
