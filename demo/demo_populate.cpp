@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int kBandHeight = 200;  // added to the form for this part
+constexpr int kBandHeight = 200;  // added to the form for the directory, drive and table band
 
 void __stdcall MakeOutline(HWND window, CREATESTRUCTW* create, void* style) {
     ZelListSetStyle(window, *static_cast<DWORD*>(style), create);
