@@ -199,5 +199,5 @@ extern "C" LRESULT __stdcall KeyboardHookProc(int code, WPARAM wParam, LPARAM lP
 }
 
 extern "C" int __stdcall ZelGetWinFlags(void) {
-    return 0;
+    return zw::Guarded(L"ZelGetWinFlags()", 0, [] { return 0; });
 }

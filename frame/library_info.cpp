@@ -51,21 +51,23 @@ extern "C" HOSTSTR __stdcall ZelGetCopyright(void) {
 }
 
 extern "C" HostNumber __stdcall ZelGetWinVersion(void) {
-    OSVERSIONINFOW info{};
-    info.dwOSVersionInfoSize = sizeof info;
+    return zw::Guarded(L"ZelGetWinVersion()", HostNumber{}, [] {
+        OSVERSIONINFOW info{};
+        info.dwOSVersionInfoSize = sizeof info;
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    if (!GetVersionExW(&info)) info.dwMajorVersion = info.dwMinorVersion = 0;
+        if (!GetVersionExW(&info)) info.dwMajorVersion = info.dwMinorVersion = 0;
 #pragma GCC diagnostic pop
-    HostNumber number{};
-    HostDoubleToNumber(zw::WinVersionNumber(info.dwMajorVersion, info.dwMinorVersion), &number);
-    return number;
+        HostNumber number{};
+        HostDoubleToNumber(zw::WinVersionNumber(info.dwMajorVersion, info.dwMinorVersion), &number);
+        return number;
+    });
 }
 
 extern "C" SHORT __stdcall ZelGetKeyState(int virtualKey) {
-    return GetKeyState(virtualKey);
+    return zw::Guarded(L"ZelGetKeyState()", SHORT(0), [&] { return GetKeyState(virtualKey); });
 }
 
 extern "C" int __stdcall ZelGetSystemMetrics(int index) {
-    return GetSystemMetrics(index);
+    return zw::Guarded(L"ZelGetSystemMetrics()", 0, [&] { return GetSystemMetrics(index); });
 }

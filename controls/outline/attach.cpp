@@ -116,12 +116,17 @@ extern "C" int __stdcall ZelListSetStyle(HWND list, DWORD style, CREATESTRUCTW* 
 }
 
 extern "C" DWORD __stdcall ZelListGetStyle(HWND list) {
-    zw::outline::OutlineState state{};
-    if (!IsWindow(list) || !zw::outline::ReadOutlineState(list, &state)) return 0;
-    return state.style;
+    if (!IsWindow(list)) return 0;
+    return zw::Guarded(L"ZelListGetStyle()", DWORD(0), [&] {
+        zw::outline::OutlineState state{};
+        return zw::outline::ReadOutlineState(list, &state) ? DWORD(state.style) : DWORD(0);
+    });
 }
 
 extern "C" int __stdcall ZelListSetIndent(HWND list, int indent) {
     if (!IsWindow(list)) return 0;
-    return zw::outline::ChangeOutlineState(list, [&](zw::outline::OutlineState& s) { s.indentUnit = indent; }) ? 1 : 0;
+    return zw::Guarded(L"ZelListSetIndent()", 0, [&] {
+        const auto setIndent = [&](zw::outline::OutlineState& s) { s.indentUnit = indent; };
+        return zw::outline::ChangeOutlineState(list, setIndent) ? 1 : 0;
+    });
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "controls/outline/core/outline_flags.h"
+#include "controls/outline/item_call.h"
 #include "controls/outline/item_rows.h"
 #include "controls/outline/pictures/pic.h"
 #include "controls/outline/tree_ops.h"
@@ -114,7 +115,9 @@ int SetItemFlags(const ItemView& item, DWORD flags, BOOL set) {
 }  // namespace
 }  // namespace zw::outline
 
+using zw::outline::ItemCall;
 using zw::outline::ItemView;
+using zw::outline::TreeNode;
 
 extern "C" ZW_HSTR __stdcall ZelListGetItemText(ZW_HITEM item) {
     return zw::Guarded(L"ZelListGetItemText()", ZW_HSTR(0), [&] {
@@ -135,20 +138,19 @@ extern "C" int __stdcall ZelListSetItemText(ZW_HITEM item, LPCWSTR text) {
 }
 
 extern "C" LONG_PTR __stdcall ZelListGetItemValue(ZW_HITEM item) {
-    const zw::outline::TreeNode* node = zw::outline::AsNode(item);
-    return node ? node->record->value : 0;
+    return ItemCall(L"ZelListGetItemValue()", item, LONG_PTR(0),
+                    [](const TreeNode& node) { return node.record->value; });
 }
 
 extern "C" int __stdcall ZelListSetItemValue(ZW_HITEM item, LONG_PTR value) {
-    zw::outline::TreeNode* node = zw::outline::AsNode(item);
-    if (!node) return 0;
-    node->record->value = value;
-    return 1;
+    return ItemCall(L"ZelListSetItemValue()", item, 0, [&](TreeNode& node) {
+        node.record->value = value;
+        return 1;
+    });
 }
 
 extern "C" DWORD __stdcall ZelListGetItemColor(ZW_HITEM item) {
-    const zw::outline::TreeNode* node = zw::outline::AsNode(item);
-    return node ? node->record->colour : 0;
+    return ItemCall(L"ZelListGetItemColor()", item, DWORD(0), [](const TreeNode& node) { return node.record->colour; });
 }
 
 extern "C" int __stdcall ZelListSetItemColor(ZW_HITEM item, DWORD colour) {
@@ -163,8 +165,8 @@ extern "C" int __stdcall ZelListSetItemColor(ZW_HITEM item, DWORD colour) {
 }
 
 extern "C" HFONT __stdcall ZelListGetItemFont(ZW_HITEM item) {
-    const zw::outline::TreeNode* node = zw::outline::AsNode(item);
-    return node ? static_cast<HFONT>(node->record->font) : nullptr;
+    return ItemCall(L"ZelListGetItemFont()", item, HFONT(nullptr),
+                    [](const TreeNode& node) { return static_cast<HFONT>(node.record->font); });
 }
 
 extern "C" int __stdcall ZelListSetItemFont(ZW_HITEM item, HFONT font) {
@@ -178,11 +180,11 @@ extern "C" int __stdcall ZelListSetItemFont(ZW_HITEM item, HFONT font) {
 }
 
 extern "C" int __stdcall ZelListGetItemPicture(ZW_HITEM item, ZW_HPIC* normal, ZW_HPIC* selected) {
-    const zw::outline::TreeNode* node = zw::outline::AsNode(item);
-    if (!node) return 0;
-    if (normal) *normal = reinterpret_cast<ZW_HPIC>(node->record->normalPicture);
-    if (selected) *selected = reinterpret_cast<ZW_HPIC>(node->record->selectedPicture);
-    return 1;
+    return ItemCall(L"ZelListGetItemPicture()", item, 0, [&](const TreeNode& node) {
+        if (normal) *normal = reinterpret_cast<ZW_HPIC>(node.record->normalPicture);
+        if (selected) *selected = reinterpret_cast<ZW_HPIC>(node.record->selectedPicture);
+        return 1;
+    });
 }
 
 extern "C" int __stdcall ZelListSetItemPicture(ZW_HITEM item, ZW_HPIC normal, ZW_HPIC selected) {
@@ -197,8 +199,8 @@ extern "C" int __stdcall ZelListSetItemPicture(ZW_HITEM item, ZW_HPIC normal, ZW
 }
 
 extern "C" LONG __stdcall ZelListGetItemFlags(ZW_HITEM item) {
-    const zw::outline::TreeNode* node = zw::outline::AsNode(item);
-    return node ? LONG(node->record->flags) : 0;
+    return ItemCall(L"ZelListGetItemFlags()", item, LONG(0),
+                    [](const TreeNode& node) { return LONG(node.record->flags); });
 }
 
 extern "C" int __stdcall ZelListSetItemFlags(ZW_HITEM item, DWORD flags, BOOL set) {
@@ -209,13 +211,11 @@ extern "C" int __stdcall ZelListSetItemFlags(ZW_HITEM item, DWORD flags, BOOL se
 }
 
 extern "C" int __stdcall ZelListGetItemData(ZW_HITEM item, ZW_HSTR* text, LONG_PTR* value, DWORD* flags) {
-    return zw::Guarded(L"ZelListGetItemData()", 0, [&] {
-        const zw::outline::TreeNode* node = zw::outline::AsNode(item);
-        if (!node) return 0;
-        const std::u16string& words = node->record->text;
+    return ItemCall(L"ZelListGetItemData()", item, 0, [&](const TreeNode& node) {
+        const std::u16string& words = node.record->text;
         if (text) zw::AssignHostString(text, std::wstring_view(reinterpret_cast<const wchar_t*>(words.data()), words.size()));
-        if (value) *value = node->record->value;
-        if (flags) *flags = node->record->flags;
+        if (value) *value = node.record->value;
+        if (flags) *flags = node.record->flags;
         return 1;
     });
 }

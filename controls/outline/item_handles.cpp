@@ -3,13 +3,14 @@
 // used only after they have been found among the live nodes.
 #include <windows.h>
 
+#include "controls/outline/item_call.h"
 #include "controls/outline/outline_box.h"
 #include "frame/call_frame.h"
 #include "include/zwi51.h"
 
 namespace {
 
-using zw::outline::AsNode;
+using zw::outline::ItemCall;
 using zw::outline::TreeNode;
 
 ZW_HITEM Handle(const TreeNode* node) {
@@ -35,28 +36,26 @@ extern "C" ZW_HITEM __stdcall ZelListGetItemHandle(HWND list, int row) {
 }
 
 extern "C" int __stdcall ZelListGetItemIndex(ZW_HITEM item) {
-    const TreeNode* node = AsNode(item);
-    if (!node) return -1;
-    return zw::Guarded(L"ZelListGetItemIndex()", -1,
-                       [&] { return zw::outline::RowOfNode(static_cast<HWND>(node->window), node); });
+    return ItemCall(L"ZelListGetItemIndex()", item, -1, [](const TreeNode& node) {
+        return zw::outline::RowOfNode(static_cast<HWND>(node.window), &node);
+    });
 }
 
 extern "C" int __stdcall ZelListGetLevel(ZW_HITEM item) {
-    const TreeNode* node = AsNode(item);
-    return node ? node->level : -1;
+    return ItemCall(L"ZelListGetLevel()", item, -1, [](const TreeNode& node) { return int(node.level); });
 }
 
 extern "C" ZW_HITEM __stdcall ZelListGetParent(ZW_HITEM item) {
-    const TreeNode* node = AsNode(item);
-    return node ? Handle(node->parent) : nullptr;
+    return ItemCall(L"ZelListGetParent()", item, ZW_HITEM(nullptr),
+                    [](const TreeNode& node) { return Handle(node.parent); });
 }
 
 extern "C" ZW_HITEM __stdcall ZelListGetNextSibling(ZW_HITEM item) {
-    const TreeNode* node = AsNode(item);
-    return node ? Handle(node->next) : nullptr;
+    return ItemCall(L"ZelListGetNextSibling()", item, ZW_HITEM(nullptr),
+                    [](const TreeNode& node) { return Handle(node.next); });
 }
 
 extern "C" ZW_HITEM __stdcall ZelListGetPrevSibling(ZW_HITEM item) {
-    const TreeNode* node = AsNode(item);
-    return node ? Handle(node->previous) : nullptr;
+    return ItemCall(L"ZelListGetPrevSibling()", item, ZW_HITEM(nullptr),
+                    [](const TreeNode& node) { return Handle(node.previous); });
 }

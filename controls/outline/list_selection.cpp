@@ -131,7 +131,7 @@ extern "C" int __stdcall ZelListFindValue(HWND list, int start, LONG_PTR value) 
 extern "C" int __stdcall ZelListClearSelection(HWND list) {
     const ListBox box(list);
     if (!box) return -87;
-    return zw::outline::ClearSelection(box);
+    return zw::Guarded(L"ZelListClearSelection()", -1, [&] { return zw::outline::ClearSelection(box); });
 }
 
 extern "C" int __stdcall ZelListDeleteSelected(HWND list) {
@@ -143,37 +143,45 @@ extern "C" int __stdcall ZelListDeleteSelected(HWND list) {
 extern "C" int __stdcall ZelListIsMultiSelect(HWND list) {
     const ListBox box(list);
     if (!box || zw::outline::KindOf(list) != zw::outline::BoxKind::List) return 0;
-    return (box.Style() & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) ? 1 : 0;
+    return zw::Guarded(L"ZelListIsMultiSelect()", 0,
+                       [&] { return (box.Style() & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) ? 1 : 0; });
 }
 
 extern "C" int __stdcall ZelListGetFocusIndex(HWND list) {
     const ListBox box(list);
     if (!box) return -87;
-    return int(box.IsCombo() ? box.Send(LB_GETCURSEL, 0, 0) : SendMessageW(list, LB_GETCARETINDEX, 0, 0));
+    return zw::Guarded(L"ZelListGetFocusIndex()", -1, [&] {
+        return int(box.IsCombo() ? box.Send(LB_GETCURSEL, 0, 0) : SendMessageW(list, LB_GETCARETINDEX, 0, 0));
+    });
 }
 
 extern "C" int __stdcall ZelListSetFocusIndex(HWND list, int row) {
     const ListBox box(list);
     if (!box) return -87;
-    if (!box.IsCombo() && (box.Style() & LBS_MULTIPLESEL))
-        return int(SendMessageW(list, LB_SETCARETINDEX, WPARAM(row), FALSE));
-    return int(box.Send(LB_SETCURSEL, WPARAM(row), 0));
+    return zw::Guarded(L"ZelListSetFocusIndex()", -1, [&] {
+        if (!box.IsCombo() && (box.Style() & LBS_MULTIPLESEL))
+            return int(SendMessageW(list, LB_SETCARETINDEX, WPARAM(row), FALSE));
+        return int(box.Send(LB_SETCURSEL, WPARAM(row), 0));
+    });
 }
 
 extern "C" int __stdcall ZelListScroll(HWND list, int row) {
     const ListBox box(list);
     if (!box || box.IsCombo()) return 0;
-    return SendMessageW(list, LB_SETTOPINDEX, WPARAM(row), 0) == LB_ERR ? 0 : 1;
+    return zw::Guarded(L"ZelListScroll()", 0,
+                       [&] { return SendMessageW(list, LB_SETTOPINDEX, WPARAM(row), 0) == LB_ERR ? 0 : 1; });
 }
 
 extern "C" int __stdcall ZelListGetDropdownState(HWND list) {
     if (!IsWindow(list)) return -87;
-    return int(SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0));
+    return zw::Guarded(L"ZelListGetDropdownState()", -1,
+                       [&] { return int(SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0)); });
 }
 
 extern "C" int __stdcall ZelListSetDropdownState(HWND list, BOOL dropped) {
     if (!IsWindow(list)) return -87;
-    return int(SendMessageW(list, CB_SHOWDROPDOWN, dropped ? TRUE : FALSE, 0));
+    return zw::Guarded(L"ZelListSetDropdownState()", -1,
+                       [&] { return int(SendMessageW(list, CB_SHOWDROPDOWN, dropped ? TRUE : FALSE, 0)); });
 }
 
 extern "C" int __stdcall ZelListSetScrollWidth(HWND list, int row) {

@@ -111,13 +111,14 @@ extern "C" int __stdcall ZelListInsertValue(HWND list, int row, LPCWSTR text, LO
 extern "C" LONG_PTR __stdcall ZelListGetValue(HWND list, int row) {
     const ListBox box(list);
     if (!box) return -87;
-    return box.Send(LB_GETITEMDATA, WPARAM(row), 0);
+    return zw::Guarded(L"ZelListGetValue()", LONG_PTR(LB_ERR),
+                       [&] { return LONG_PTR(box.Send(LB_GETITEMDATA, WPARAM(row), 0)); });
 }
 
 extern "C" int __stdcall ZelListSetValue(HWND list, int row, LONG_PTR value) {
     const ListBox box(list);
     if (!box) return -87;
-    return int(box.Send(LB_SETITEMDATA, WPARAM(row), value));
+    return zw::Guarded(L"ZelListSetValue()", -1, [&] { return int(box.Send(LB_SETITEMDATA, WPARAM(row), value)); });
 }
 
 extern "C" ZW_HSTR __stdcall ZelListGetText(HWND list, int row) {

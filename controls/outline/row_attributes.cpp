@@ -19,6 +19,19 @@ RowRecord* RowOf(HWND box, int row, OutlineState* state) {
     return RecordAt(box, *state, row);
 }
 
+// The call shape of the row exports: a row that shows no record of an outline
+// box gets `failure`; otherwise `body(state, record)` gives the result inside
+// the guarded region.
+template <typename R, typename Body>
+R RowCall(const wchar_t* functionName, HWND box, int row, R failure, Body&& body) noexcept {
+    return Guarded(functionName, failure, [&]() -> R {
+        OutlineState state{};
+        RowRecord* record = RowOf(box, row, &state);
+        if (!record) return failure;
+        return body(state, *record);
+    });
+}
+
 int SetEnabled(HWND box, int row, DWORD colour, bool enabled) {
     OutlineState state{};
     RowRecord* record = RowOf(box, row, &state);
@@ -88,18 +101,16 @@ void Remeasure(HWND box, const OutlineState& state, int row) {
 using namespace zw::outline;
 
 extern "C" LONG __stdcall ZelListGetColor(HWND list, int row) {
-    OutlineState state{};
-    const RowRecord* record = RowOf(list, row, &state);
-    return record ? LONG(record->colour & 0x00FFFFFF) : -1;
+    return RowCall(L"ZelListGetColor()", list, row, LONG(-1),
+                   [](const OutlineState&, const RowRecord& record) { return LONG(record.colour & 0x00FFFFFF); });
 }
 
 extern "C" int __stdcall ZelListSetColor(HWND list, int row, DWORD colour) {
-    OutlineState state{};
-    RowRecord* record = RowOf(list, row, &state);
-    if (!record) return 0;
-    record->colour = colour & 0x00FFFFFF;
-    RepaintRow(list, state, row);
-    return 1;
+    return RowCall(L"ZelListSetColor()", list, row, 0, [&](const OutlineState& state, RowRecord& record) {
+        record.colour = colour & 0x00FFFFFF;
+        RepaintRow(list, state, row);
+        return 1;
+    });
 }
 
 extern "C" int __stdcall ZelListDisableItem(HWND list, int row, DWORD colour) {
@@ -111,47 +122,38 @@ extern "C" int __stdcall ZelListEnableItem(HWND list, int row, DWORD colour) {
 }
 
 extern "C" HFONT __stdcall ZelListGetFont(HWND list, int row) {
-    OutlineState state{};
-    const RowRecord* record = RowOf(list, row, &state);
-    return record ? static_cast<HFONT>(record->font) : nullptr;
+    return RowCall(L"ZelListGetFont()", list, row, HFONT(nullptr),
+                   [](const OutlineState&, const RowRecord& record) { return static_cast<HFONT>(record.font); });
 }
 
 extern "C" int __stdcall ZelListSetFont(HWND list, int row, HFONT font) {
-    return zw::Guarded(L"ZelListSetFont()", 0, [&] {
-        OutlineState state{};
-        RowRecord* record = RowOf(list, row, &state);
-        if (!record) return 0;
-        record->font = font;
+    return RowCall(L"ZelListSetFont()", list, row, 0, [&](const OutlineState& state, RowRecord& record) {
+        record.font = font;
         Remeasure(list, state, row);
         return 1;
     });
 }
 
 extern "C" int __stdcall ZelListGetPicture(HWND list, int row, ZW_HPIC* normal, ZW_HPIC* selected) {
-    OutlineState state{};
-    const RowRecord* record = RowOf(list, row, &state);
-    if (!record) return 0;
-    if (normal) *normal = reinterpret_cast<ZW_HPIC>(record->normalPicture);
-    if (selected) *selected = reinterpret_cast<ZW_HPIC>(record->selectedPicture);
-    return 1;
+    return RowCall(L"ZelListGetPicture()", list, row, 0, [&](const OutlineState&, const RowRecord& record) {
+        if (normal) *normal = reinterpret_cast<ZW_HPIC>(record.normalPicture);
+        if (selected) *selected = reinterpret_cast<ZW_HPIC>(record.selectedPicture);
+        return 1;
+    });
 }
 
 extern "C" int __stdcall ZelListSetPicture(HWND list, int row, ZW_HPIC normal, ZW_HPIC selected) {
-    return zw::Guarded(L"ZelListSetPicture()", 0, [&] {
-        OutlineState state{};
-        RowRecord* record = RowOf(list, row, &state);
-        if (!record) return 0;
-        record->normalPicture = zw::PIC::FromHandle(normal);
-        record->selectedPicture = zw::PIC::FromHandle(selected);
+    return RowCall(L"ZelListSetPicture()", list, row, 0, [&](const OutlineState& state, RowRecord& record) {
+        record.normalPicture = zw::PIC::FromHandle(normal);
+        record.selectedPicture = zw::PIC::FromHandle(selected);
         Remeasure(list, state, row);
         return 1;
     });
 }
 
 extern "C" LONG __stdcall ZelListGetFlags(HWND list, int row) {
-    OutlineState state{};
-    const RowRecord* record = RowOf(list, row, &state);
-    return record ? LONG(record->flags) : -1;
+    return RowCall(L"ZelListGetFlags()", list, row, LONG(-1),
+                   [](const OutlineState&, const RowRecord& record) { return LONG(record.flags); });
 }
 
 extern "C" int __stdcall ZelListSetFlags(HWND list, int row, DWORD flags, BOOL set) {

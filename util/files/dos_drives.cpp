@@ -71,5 +71,6 @@ extern "C" HOSTSTR __stdcall ZelDosGetVolumeLabel(LPCWSTR root) {
 extern "C" int __stdcall ZelDosSetVolumeLabel(LPCWSTR root, LPCWSTR label) {
     using namespace zw::files;
     if (!root) return kInvalidParameter;
-    return SetVolumeLabelW(root, label) ? 0 : NegatedLastError();
+    return zw::Guarded(L"ZelDosSetVolumeLabel()", kOutOfMemory,
+                       [&] { return SetVolumeLabelW(root, label) ? 0 : NegatedLastError(); });
 }

@@ -58,13 +58,13 @@ extern "C" HOSTSTR __stdcall ZelDosGetEnvString(LPCWSTR name) {
 extern "C" HostNumber __stdcall ZelGetWinVersion(void);
 
 extern "C" HostNumber __stdcall ZelDosGetVersion(void) {
-    return ZelGetWinVersion();
+    return zw::Guarded(L"ZelDosGetVersion()", HostNumber{}, [] { return ZelGetWinVersion(); });
 }
 
 extern "C" int __stdcall ZelDosGetFlags(void) {
-    return 0;
+    return zw::Guarded(L"ZelDosGetFlags()", 0, [] { return 0; });
 }
 
 extern "C" int __stdcall ZelDosSetFlags(DWORD, DWORD) {
-    return 0;
+    return zw::Guarded(L"ZelDosSetFlags()", 0, [] { return 0; });
 }

@@ -117,10 +117,12 @@ extern "C" HOSTSTR __stdcall ZelDosGetNetName(LPCWSTR localName) {
 
 extern "C" int __stdcall ZelDosNetConnect(LPCWSTR localName, LPCWSTR networkName, LPCWSTR password) {
     if (!localName || !networkName) return zw::files::kInvalidParameter;
-    return zw::files::NetError(WNetAddConnectionW(networkName, password, localName));
+    return zw::Guarded(L"ZelDosNetConnect()", zw::files::kOutOfMemory,
+                       [&] { return zw::files::NetError(WNetAddConnectionW(networkName, password, localName)); });
 }
 
 extern "C" int __stdcall ZelDosNetDisconnect(LPCWSTR name, BOOL force) {
     if (!name) return zw::files::kInvalidParameter;
-    return zw::files::NetError(WNetCancelConnectionW(name, force));
+    return zw::Guarded(L"ZelDosNetDisconnect()", zw::files::kOutOfMemory,
+                       [&] { return zw::files::NetError(WNetCancelConnectionW(name, force)); });
 }

@@ -58,16 +58,20 @@ extern "C" int __stdcall ZelDebugString(LPCWSTR text, WORD level) {
 }
 
 extern "C" int __stdcall ZelDebugSetLevel(WORD level) {
-    zw::windows::Debug().level = level;
-    return 1;
+    return zw::Guarded(L"ZelDebugSetLevel()", 0, [&] {
+        zw::windows::Debug().level = level;
+        return 1;
+    });
 }
 
 extern "C" DWORD __stdcall ZelDebugGetFlags(void) {
-    return zw::windows::Debug().flags;
+    return zw::Guarded(L"ZelDebugGetFlags()", DWORD(0), [] { return zw::windows::Debug().flags; });
 }
 
 extern "C" DWORD __stdcall ZelDebugSetFlags(DWORD bits, BOOL set) {
-    DWORD& flags = zw::windows::Debug().flags;
-    flags = set ? flags | bits : flags & ~bits;
-    return flags;
+    return zw::Guarded(L"ZelDebugSetFlags()", DWORD(0), [&] {
+        DWORD& flags = zw::windows::Debug().flags;
+        flags = set ? flags | bits : flags & ~bits;
+        return flags;
+    });
 }
