@@ -49,7 +49,10 @@ int LoadNamedItem(MemoryStream& stream, const void* propData, DWORD length, cons
 
 bool LoadDesignerItem(HWND window, const void* creationRecord, const wchar_t* itemName,
                       const std::function<void(Archive&)>& read) {
-    if (!HasDesignerData(creationRecord)) return false;
+    return HasDesignerData(creationRecord) && LoadWindowItem(window, itemName, read);
+}
+
+bool LoadWindowItem(HWND window, const wchar_t* itemName, const std::function<void(Archive&)>& read) {
     const void* propData = HostGetPropData(window);
     DWORD length = HostGetPropDataSize(window);
     if (!propData || length == 0) return false;

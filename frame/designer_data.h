@@ -47,6 +47,10 @@ int LoadNamedItem(MemoryStream& stream, const void* propData, DWORD length, cons
 bool LoadDesignerItem(HWND window, const void* creationRecord, const wchar_t* itemName,
                       const std::function<void(Archive&)>& read);
 
+// The same for a window's item whatever its creation record says: for
+// functions that read designer data of a window that already exists.
+bool LoadWindowItem(HWND window, const wchar_t* itemName, const std::function<void(Archive&)>& read);
+
 // Loads `record` from the window's designer item. The item is read into a
 // default-constructed record, which replaces `record` only when the whole
 // item was read; otherwise `record` is left as it was. True when loaded.

@@ -25,6 +25,7 @@
 //     3100 HostTblGetColumn    3101 HostTblColumnPos    3102 HostTblSetContextRow
 //     3103 HostTblGetColumnFlag 3104 HostTblSetColumnFlag 3105 HostTblSetCellColor
 //     3106 HostTblFindNextRow  3107 HostTblQueryRowFlag
+//     3130 HostTblGetVisibleRows 3131 HostTblGetRowHeaderRect
 //
 // Operations of that table not declared below are reserved: their signatures
 // are fixed when the library first uses them.
@@ -250,3 +251,80 @@ HOSTAPI BOOL __stdcall HostDecimalToNumber(LPCWSTR text, HostNumber* number);   
 // into `name` (at most size - 1 characters and a terminator) and returns its
 // length; 0 for a window the host has no name for.
 HOSTAPI int __stdcall HostGetWindowName(HWND window, LPWSTR name, int size);       // 3028
+
+// ---- corrt51.dll: current directory, text search and split --------------------------
+// Copies the host's current directory into `buffer` (at most size - 1
+// characters and a terminator); returns its length, 0 on failure.
+HOSTAPI int __stdcall HostGetCurrentDir(LPWSTR buffer, int size);                  // 3030
+// Splits `text` at every occurrence of `separator` into string elements 0 ..
+// count - 1 of `array` (bounds set to them) and returns the count: an empty
+// text gives none, an empty separator the whole text; -1 for a bad array.
+HOSTAPI int __stdcall HostStrSplit(LPCWSTR text, LPCWSTR separator, HARRAY array);  // 3031
+// 0-based position of the first occurrence of `find` in `text` at or after
+// `start`, compared without regard to case; -1 when there is none.
+HOSTAPI int __stdcall HostStrFind(LPCWSTR text, LPCWSTR find, int start);          // 3032
+
+// ---- cortl51.dll: table windows ----------------------------------------------------
+// A table window is a grid whose columns are child windows (their window text
+// is the column title) at 1-based positions; rows are numbered from 0. The
+// context row is the row that cell operations without a row act on.
+
+// Private messages of a table window.
+enum : UINT {
+    // lParam: HostTblCellText*. Fills the buffer with the cell's text (cut to
+    // size - 1 characters); returns its length, -1 when there is no such cell.
+    HOST_TBL_GETCELLTEXT = 0x429,
+    // wParam: a metric index (HOST_TBL_METRIC_*); returns the metric.
+    HOST_TBL_GETMETRIC = 0x448,
+    // Returns the horizontal margins of a cell (left and right together), pixels.
+    HOST_TBL_GETCELLMARGIN = 0x449,
+    // wParam: column window, lParam: width in pixels. Nonzero when the width was set.
+    HOST_TBL_SETCOLUMNWIDTH = 0x41A,
+    // Places the columns again after a change of widths and repaints.
+    HOST_TBL_RELAYOUT = 0x42F,
+};
+// Metric indexes of HOST_TBL_GETMETRIC.
+enum : WPARAM {
+    HOST_TBL_METRIC_ROWHEADERWIDTH = 0x16,  // width of the row header, pixels
+};
+// Row flags (HostTblFindNextRow, HostTblQueryRowFlag).
+enum : WORD {
+    HOST_ROW_SELECTED = 0x0001,
+    HOST_ROW_EDITED = 0x0002,
+    HOST_ROW_NEW = 0x0004,
+    HOST_ROW_MARKDELETED = 0x0008,
+};
+// Column flags (HostTblGetColumnFlag, HostTblSetColumnFlag).
+enum : DWORD {
+    HOST_COL_SELECTED = 0x0004,
+};
+
+struct HostTblCellText {
+    LONG row;       // row number
+    int column;     // 0-based column position
+    LPWSTR buffer;  // receives the text and a terminator
+    int size;       // characters the buffer holds
+};
+
+// The column at a 1-based position, 0 when there is none.
+HOSTAPI HWND __stdcall HostTblGetColumn(HWND table, int position);                 // 3100
+// The 1-based position of a column of the table, 0 when it is not one.
+HOSTAPI int __stdcall HostTblColumnPos(HWND table, HWND column);                   // 3101
+// Makes `row` the context row; 1 when the row exists (else nothing changes).
+HOSTAPI BOOL __stdcall HostTblSetContextRow(HWND table, LONG row);                 // 3102
+// Nonzero when the column has any of the flag bits.
+HOSTAPI BOOL __stdcall HostTblGetColumnFlag(HWND column, DWORD flag);              // 3103
+// Sets (`set` nonzero) or clears column flag bits; nonzero for a column.
+HOSTAPI BOOL __stdcall HostTblSetColumnFlag(HWND column, DWORD flag, BOOL set);    // 3104
+// The text colour of the column's cell in the context row; nonzero when set.
+HOSTAPI BOOL __stdcall HostTblSetCellColor(HWND column, COLORREF colour);          // 3105
+// The next row after *row that has any of `flagsOn` (any row when 0) and none
+// of `flagsOff`: nonzero and *row set to it, or 0 at the end. A *row below 0
+// (such as 0x80000010) starts before the first row.
+HOSTAPI BOOL __stdcall HostTblFindNextRow(HWND table, LONG* row, WORD flagsOn, WORD flagsOff); // 3106
+// Nonzero when the row has any of the flag bits.
+HOSTAPI BOOL __stdcall HostTblQueryRowFlag(HWND table, LONG row, WORD flag);       // 3107
+// The first and last rows shown (wholly or in part); 0 when none is.
+HOSTAPI BOOL __stdcall HostTblGetVisibleRows(HWND table, LONG* first, LONG* last); // 3130
+// The row header of a shown row in client pixels; 0 when the row is not shown.
+HOSTAPI BOOL __stdcall HostTblGetRowHeaderRect(HWND table, LONG row, RECT* rect);  // 3131

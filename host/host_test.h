@@ -87,3 +87,19 @@ HOSTTEST void __stdcall HostTestSetWindowName(HWND window, LPCWSTR name);
 // Makes an array report `count` dimensions (HostArrayGetDimCount); arrays are
 // made with one.
 HOSTTEST void __stdcall HostTestSetArrayDimensions(HARRAY array, int count);
+
+// Table windows (cortl51.dll). A table of the host at x, y in `parent`, and a
+// column added at its right end with a title and a width in pixels (null on
+// failure).
+HOSTTEST HWND __stdcall HostTestCreateTable(HWND parent, int x, int y, int width, int height, int id);
+HOSTTEST HWND __stdcall HostTestAddColumn(HWND table, LPCWSTR title, int width);
+// Sets the text of a cell (column position from 1); rows up to `row` are made.
+HOSTTEST BOOL __stdcall HostTestSetCell(HWND table, LONG row, int position, LPCWSTR text);
+// Sets the row flags (HOST_ROW_*) of an existing row.
+HOSTTEST BOOL __stdcall HostTestSetRowFlags(HWND table, LONG row, WORD flags);
+// The text colour given to a cell, CLR_INVALID when none was.
+HOSTTEST COLORREF __stdcall HostTestCellColor(HWND table, LONG row, int position);
+// A column's width in pixels, -1 for a window that is not a column.
+HOSTTEST int __stdcall HostTestColumnWidth(HWND column);
+// The table's context row, -1 when none was set.
+HOSTTEST LONG __stdcall HostTestContextRow(HWND table);

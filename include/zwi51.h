@@ -1702,6 +1702,79 @@ ZWAPI int __stdcall ZelDebugSetTime(LPCWSTR label);
  * @return 1; 0 when the level is above the debug level or no run was begun. */
 ZWAPI int __stdcall ZelDebugEndTime(WORD level);
 
+/* ---- Populate functions ------------------------------------------------------------
+ * Fill a host list box or combo box with ready-made content as an outline box
+ * (make the box with an outline style while it is created: owner-drawn
+ * styles only take effect then). Pictures are the library's own bitmaps, kept
+ * in the box's picture cache. */
+
+/* The drives, each with a picture of its kind; fixed and RAM drives show
+ * their label, remote drives their network name ("X:\ name"); the drive type
+ * is each row's value, and the current directory's drive is selected.
+ * Returns the number listed; 0 when the box cannot be made an outline box or
+ * its pictures cannot be had. */
+ZWAPI int __stdcall ZelPopulateDrives(HWND box);
+/* The font families (`which` as for ZelFontEnum), TrueType and printer fonts
+ * with their pictures, the font type as each row's value; a combo box selects
+ * its first. Returns the number listed; 0 on the same failures. */
+ZWAPI int __stdcall ZelPopulateFontNames(HWND box, UINT which);
+/* The common-directory view of a path "X:\dir\...": one level per directory
+ * from the drive down to the current directory (item flag 0x4000000), with
+ * its subdirectories below it in ascending order. Returns 1; 0 when the path
+ * is not an existing directory on a drive or the box cannot be filled. */
+ZWAPI int __stdcall ZelPopulateCommonDir(HWND box, LPCWSTR path);
+/* Makes the directory of `row` the current one: it replaces the levels below
+ * its parent, with its subdirectories below it. Returns a new string with
+ * its path; empty on failure. */
+ZWAPI ZW_HSTR __stdcall ZelSetCommonDir(HWND box, int row);
+/* A new string with the directory path of `row`; empty outside the rows. */
+ZWAPI ZW_HSTR __stdcall ZelGetCommonDir(HWND box, int row);
+/* The directory (upper-cased, ending in "\") as the top item with its
+ * subdirectories below it. Returns 1; 0 when the path is not an existing
+ * directory or the box cannot be filled. */
+ZWAPI int __stdcall ZelPopulateDirTree(HWND box, LPCWSTR path);
+/* Fills `box` from the picture list that the designer stored with `holder`
+ * (item "ZW:PicItems"): one row per entry with its text, value and picture
+ * (from a file or a module). Returns 1; 0 when the window has no such list or
+ * the box cannot be filled. */
+ZWAPI int __stdcall ZelPopulatePictureFromProperty(HWND holder, HWND box);
+
+/* ---- Table windows -------------------------------------------------------------------
+ * A host table window's columns are child windows; its rows are numbered
+ * from 0. A column argument is a column window (0: every column, where said).
+ * Cells are read as texts of at most 254 characters. */
+
+/* The first row from `start` on with a cell of the column (0: of any column)
+ * that contains the text (compared without regard to case), or whose text is
+ * a number equal to `number`, or a date/time equal to `dateTime` to the
+ * second. -1 when none is, the table is not a window or the column is not one
+ * of its columns. */
+ZWAPI LONG __stdcall ZelTblFindString(HWND table, LONG start, HWND column, LPCWSTR text);
+ZWAPI LONG __stdcall ZelTblFindNumber(HWND table, LONG start, HWND column, ZW_HOSTVALUE number);
+ZWAPI LONG __stdcall ZelTblFindDateTime(HWND table, LONG start, HWND column, ZW_HOSTVALUE dateTime);
+/* A new string with the text of a cell; empty when there is no such cell. */
+ZWAPI ZW_HSTR __stdcall ZelTblGetCell(HWND table, LONG row, HWND column);
+/* A new string with the column's title (its window text); empty when it is
+ * not a window. */
+ZWAPI ZW_HSTR __stdcall ZelTblGetColumnTitle(HWND column);
+/* Makes the column as wide as its widest line (its title and every cell,
+ * split at line ends) in the table's font, plus the cell margins. Returns
+ * nonzero when the width was set; 0 for a bad table or column. */
+ZWAPI int __stdcall ZelTblAutoSizeColumn(HWND table, HWND column);
+/* Clears the selected state of every column. Returns 1; 0 when the table is
+ * not a window. */
+ZWAPI int __stdcall ZelTblClearColumnSelection(HWND table);
+/* Gives every cell of the row the text colour. Returns 1; 0 when the row does
+ * not exist or the table is not a window. */
+ZWAPI int __stdcall ZelTblSetRowColor(HWND table, LONG row, COLORREF colour);
+/* 1 when a row has every flag of `flagsOn` and none of `flagsOff`; else 0. */
+ZWAPI int __stdcall ZelTblAllRows(HWND table, WORD flagsOn, WORD flagsOff);
+/* Shows the picture in the row's header, replacing its earlier one. Once a
+ * table has row pictures, a row without one shows the picture of its state
+ * (marked deleted, new, edited). Returns 1; 0 when the table is not a window,
+ * the picture is null or not a live picture, or memory fails. */
+ZWAPI int __stdcall ZelTblSetRowPicture(HWND table, LONG row, ZW_HPIC picture);
+
 #ifdef __cplusplus
 }
 #endif

@@ -6,6 +6,7 @@
 
 #include "frame/call_frame.h"
 #include "frame/host_string.h"
+#include "util/files/drive_names.h"
 #include "util/files/drive_tests.h"
 #include "util/files/file_errors.h"
 
@@ -36,13 +37,14 @@ int DriveSize(LPCWSTR root, HostNumber* total, HostNumber* free) {
     return 0;
 }
 
+}  // namespace
+
 std::wstring VolumeLabel(LPCWSTR root) {
     WCHAR label[MAX_PATH + 1] = {};
     if (!GetVolumeInformationW(root, label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0)) return {};
     return label;
 }
 
-}  // namespace
 }  // namespace zw::files
 
 extern "C" int __stdcall ZelDosGetDriveType(LPCWSTR root) {

@@ -9,6 +9,7 @@
 
 #include "frame/call_frame.h"
 #include "frame/host_string.h"
+#include "util/files/drive_names.h"
 #include "util/files/drive_tests.h"
 #include "util/files/file_errors.h"
 #include "util/files/listing_arrays.h"
@@ -82,6 +83,12 @@ int EnumNetConnections(HARRAY localNames, HARRAY remoteNames) {
     return int(listing.local.size());
 }
 
+int NetError(DWORD error) {
+    return error == NO_ERROR ? 0 : -int(error);
+}
+
+}  // namespace
+
 // "X:\" and "\X:" are asked about as "X:".
 std::wstring NetName(LPCWSTR localName) {
     std::wstring device;
@@ -91,11 +98,6 @@ std::wstring NetName(LPCWSTR localName) {
     return ConnectionOf(device).remote;
 }
 
-int NetError(DWORD error) {
-    return error == NO_ERROR ? 0 : -int(error);
-}
-
-}  // namespace
 }  // namespace zw::files
 
 // Decision: with no connected drive the result is 0 and the arrays stay as
