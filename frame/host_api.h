@@ -13,6 +13,7 @@
 //   corrt51.dll
 //     3000 HostFileOpen        3001 HostFileClose       3002 HostFileRead
 //     3003 HostFileReadLine    3004 HostFileWrite       3005 HostFileWriteLine
+//     3006 HostFileIsOpen
 //     3010 HostDateHour        3011 HostDateMinute      3012 HostDateSecond
 //     3020 HostGetFirstChild   3021 HostGetNextChild    3022 HostFieldIsNull
 //     3023 HostClearField      3024 HostClearObject     3025 HostEnableWindow
@@ -235,6 +236,8 @@ HOSTAPI int __stdcall HostFileWrite(FILE* file, const void* buffer, DWORD count)
 // Writes `text` in the ANSI code page followed by a carriage return and line
 // feed; nonzero on success.
 HOSTAPI BOOL __stdcall HostFileWriteLine(FILE* file, LPCWSTR text);               // 3005
+// Whether `file` is a stream that HostFileOpen made and that is still open.
+HOSTAPI BOOL __stdcall HostFileIsOpen(FILE* file);                                 // 3006
 
 // ---- corrt51.dll: values, window names ---------------------------------------------
 // A number as its value, a date/time as days since the host's day zero with the

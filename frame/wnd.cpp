@@ -63,6 +63,10 @@ Wnd* Wnd::FromHandle(HWND window) {
     return it == Attached().end() ? nullptr : it->second;
 }
 
+std::size_t Wnd::LiveCount() {
+    return Alive().size();
+}
+
 bool Wnd::IsLive(const void* object) {
     return object && Alive().count(object) != 0;
 }

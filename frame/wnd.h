@@ -10,6 +10,8 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
 namespace zw {
 
 class Wnd {
@@ -37,6 +39,8 @@ public:
     // hands instances back to us, and a stale or garbage pointer must be refused
     // without being touched.
     static bool IsLive(const void* object);
+    // Window objects alive now (leak accounting).
+    static std::size_t LiveCount();
 
     // Delivers a message to the object attached to `window`; false when there is
     // none. Exceptions are caught here.

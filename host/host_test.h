@@ -23,6 +23,11 @@ HOSTTEST void __stdcall HostTestClearPropData(HWND window);
 // Makes the next `count` string allocations (HostStrSetSize creating or growing
 // a string) fail.
 HOSTTEST void __stdcall HostTestFailStringAllocs(int count);
+// Makes the `nth` host allocation from now (a string made or grown, an array
+// made or grown) fail, and only that one; 0 cancels. The allocations still
+// to come before it (0 once it has failed or when none is set).
+HOSTTEST void __stdcall HostTestFailAllocation(int nth);
+HOSTTEST int __stdcall HostTestAllocationsBeforeFailure(void);
 // A new host string holding `text`, and freeing one (what the application's
 // runtime does when a string variable goes away).
 HOSTTEST HOSTSTR __stdcall HostTestNewString(LPCWSTR text);

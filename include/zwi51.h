@@ -1389,13 +1389,15 @@ ZWAPI int __stdcall ZelFontEnum(UINT which, ZW_HARRAY names, ZW_HARRAY types);
  * @param target the array extended
  * @param type element type code
  * @return the target's new element count; 0 when the source is empty (nothing
- *         changes); -1 when either array is refused. */
+ *         changes); -1 when either array is refused; -8 when the host runs
+ *         out of memory for an element (the target keeps what it held). */
 ZWAPI int __stdcall ZelArrayAppend(ZW_HARRAY source, ZW_HARRAY target, int type);
 /** Makes the target an element-for-element copy of the source, bounds included.
  * @param source the array read
  * @param target the array written
  * @param type element type code
- * @return the number of elements copied; -1 when either array is refused. */
+ * @return the number of elements copied; -1 when either array is refused; -8
+ *         when the host runs out of memory for an element. */
 ZWAPI int __stdcall ZelArrayCopy(ZW_HARRAY source, ZW_HARRAY target, int type);
 /** Removes an element, moving the later ones down.
  * @param array the array
@@ -1403,7 +1405,7 @@ ZWAPI int __stdcall ZelArrayCopy(ZW_HARRAY source, ZW_HARRAY target, int type);
  * @param type element type code
  * @return the new element count; -1 for a refused or empty array; -87 for an
  *         index outside the bounds, or a type code not listed when elements
- *         have to move. */
+ *         have to move; -8 when the host runs out of memory moving them. */
 ZWAPI int __stdcall ZelArrayDeleteItem(ZW_HARRAY array, LONG index, int type);
 /** Inserts an empty element (0, a null number or date/time, a null string),
  * moving the elements from there up.
@@ -1411,7 +1413,8 @@ ZWAPI int __stdcall ZelArrayDeleteItem(ZW_HARRAY array, LONG index, int type);
  * @param index where it goes (within the bounds)
  * @param type element type code
  * @return the new element count; -1 for a refused array; -87 for an index
- *         outside the bounds (an empty array has none) or a type code not listed. */
+ *         outside the bounds (an empty array has none) or a type code not
+ *         listed; -8 when the host runs out of memory moving elements. */
 ZWAPI int __stdcall ZelArrayInsertItem(ZW_HARRAY array, LONG index, int type);
 /** Makes the array `count` copies of a text at indexes 0 to count - 1.
  * @param array host string array

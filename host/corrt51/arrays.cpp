@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "host/corrt51/allocations.h"
 #include "host/corrt51/strings.h"
 #include "host/host_test.h"
 
@@ -83,8 +84,15 @@ Element* Slot(HARRAY handle, LONG index, int t1, int t2 = -1) {
     LONGLONG offset = LONGLONG(index) - a->lower;
     if (offset >= kMaxElements) return nullptr;
     try {
-        if (offset >= LONGLONG(a->elements.size())) a->elements.resize(size_t(offset) + 1);
+        if (offset >= LONGLONG(a->elements.size())) {
+            if (!host::NextAllocationSucceeds()) {
+                SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+                return nullptr;
+            }
+            a->elements.resize(size_t(offset) + 1);
+        }
     } catch (const std::bad_alloc&) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return nullptr;
     }
     return &a->elements[size_t(offset)];
@@ -100,6 +108,7 @@ extern "C" HARRAY __stdcall HostArrayCreate(int elementType) {
     default:
         return 0;
     }
+    if (!host::NextAllocationSucceeds()) return 0;
     HARRAY handle = nextArray++;
     Arrays()[handle].type = elementType;
     return handle;
@@ -140,6 +149,7 @@ extern "C" BOOL __stdcall HostArraySetBounds(HARRAY array, LONG lower, LONG uppe
     }
     LONGLONG count = LONGLONG(upper) - lower + 1;
     if (count > kMaxElements) return FALSE;
+    if (count > LONGLONG(a->elements.size()) && !host::NextAllocationSucceeds()) return FALSE;
     try {
         std::vector<Element> resized(static_cast<size_t>(count));
         for (LONGLONG i = 0; i < count; ++i) {
@@ -185,7 +195,10 @@ extern "C" BOOL __stdcall HostArrayGetString(HARRAY array, HOSTSTR* value, LONG 
     Element* e = const_cast<Element*>(At(array, index, HOST_ARRAY_STRING, HOST_ARRAY_LONGSTRING));
     if (!e || !value) return FALSE;
     if (!e->string) e->string = host::NewString(e->text);
-    if (!e->string) return FALSE;
+    if (!e->string) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return FALSE;
+    }
     *value = e->string;
     return TRUE;
 }

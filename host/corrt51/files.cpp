@@ -10,6 +10,7 @@
 #include <stdio.h>
 #include <sys/stat.h>
 
+#include <set>
 #include <string>
 
 #include "frame/host_api.h"
@@ -46,8 +47,16 @@ const char* StreamMode(int access) {
     }
 }
 
+// The streams HostFileOpen made and HostFileClose has not closed: a handle
+// is only ever given to the runtime when it is one of them, so a stale or
+// made-up handle is refused instead of crashing inside the runtime.
+std::set<FILE*>& OpenStreams() {
+    static std::set<FILE*> streams;
+    return streams;
+}
+
 bool IsStream(FILE* file) {
-    return file && !IsBadWritePtr(file, sizeof(FILE)) && (file->_flag & (_IOREAD | _IOWRT | _IORW));
+    return file && OpenStreams().count(file) != 0;
 }
 
 // A stream opened for one direction is refused the other before the runtime
@@ -93,6 +102,13 @@ extern "C" int __stdcall HostFileOpen(FILE** file, LPCWSTR name, DWORD flags) {
         SetLastError(ERROR_TOO_MANY_OPEN_FILES);
         return 0;
     }
+    try {
+        OpenStreams().insert(stream);
+    } catch (...) {
+        fclose(stream);
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return 0;
+    }
     *file = stream;
     return 1;
 }
@@ -102,6 +118,7 @@ extern "C" BOOL __stdcall HostFileClose(FILE* file) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
+    OpenStreams().erase(file);
     _doserrno = 0;
     if (fclose(file) != 0) {
         KeepRuntimeError(ERROR_WRITE_FAULT);
@@ -173,4 +190,8 @@ extern "C" BOOL __stdcall HostFileWriteLine(FILE* file, LPCWSTR text) {
         return FALSE;
     }
     return TRUE;
+}
+
+extern "C" BOOL __stdcall HostFileIsOpen(FILE* file) {
+    return IsStream(file);
 }

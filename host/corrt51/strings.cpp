@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <cstring>
+#include "host/corrt51/allocations.h"
 #include "host/corrt51/strings.h"
 #include "host/host_test.h"
 
@@ -26,7 +27,6 @@ std::map<HOSTSTR, HostString>& Strings() {
 }
 
 HOSTSTR nextHandle = 0x10000;
-int failAllocations = 0;
 int releaseCount = 0;
 
 // Largest string the host makes: 256 MB, like a runtime that keeps sizes in
@@ -34,11 +34,7 @@ int releaseCount = 0;
 constexpr DWORD kMaxStringBytes = 256u * 1024 * 1024;
 
 bool AllocationAllowed(DWORD bytes) {
-    if (failAllocations > 0) {
-        --failAllocations;
-        return false;
-    }
-    return bytes <= kMaxStringBytes;
+    return bytes <= kMaxStringBytes && host::NextAllocationSucceeds();
 }
 
 HostString* Find(HOSTSTR handle) {
@@ -142,10 +138,6 @@ extern "C" void __stdcall HostStrRelease(HOSTSTR string) {
 }
 
 // ---- test surface ----------------------------------------------------------
-
-extern "C" void __stdcall HostTestFailStringAllocs(int count) {
-    failAllocations = count < 0 ? 0 : count;
-}
 
 extern "C" HOSTSTR __stdcall HostTestNewString(LPCWSTR text) {
     return host::NewString(text ? std::wstring_view(text) : std::wstring_view());

@@ -19,11 +19,10 @@ namespace {
 
 constexpr int kReadLineLimit = 8192;
 
-// A handle is used only when it points at writable memory shaped like an open
-// stream; this turns null, stale and most garbage handles into -87 instead of
-// a crash inside the runtime.
+// A handle is used only when the host knows it as one of its open streams;
+// null, stale and garbage handles give -87 instead of a crash in the runtime.
 bool IsStream(FILE* file) {
-    return file && !IsBadWritePtr(file, sizeof(FILE)) && (file->_flag & (_IOREAD | _IOWRT | _IORW));
+    return file && HostFileIsOpen(file);
 }
 
 // The Windows error behind a failed runtime call: the last error when the

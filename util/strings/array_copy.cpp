@@ -7,10 +7,14 @@
 namespace zw::strings {
 namespace {
 
+constexpr int kOutOfMemory = -8;
+
 int Copy(HARRAY source, HARRAY target, int type) {
     const auto from = OneDimensionalBounds(source);
     if (!from || !OneDimensionalBounds(target)) return -1;
-    for (LONG index = from->lower; index <= from->upper; ++index) MoveElement(type, source, index, target, index);
+    for (LONG index = from->lower; index <= from->upper; ++index) {
+        if (!MoveElement(type, source, index, target, index)) return kOutOfMemory;
+    }
     HostArraySetBounds(target, from->lower, from->count ? from->upper : -1);
     return from->count;
 }

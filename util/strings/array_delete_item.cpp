@@ -8,6 +8,7 @@ namespace zw::strings {
 namespace {
 
 constexpr int kBadArgument = -87;
+constexpr int kOutOfMemory = -8;
 
 int DeleteItem(HARRAY array, LONG index, int type) {
     const auto bounds = OneDimensionalBounds(array);
@@ -15,7 +16,9 @@ int DeleteItem(HARRAY array, LONG index, int type) {
     if (index < bounds->lower || index > bounds->upper) return kBadArgument;
     // Deleting the last element moves nothing, so any type code will do.
     if (index < bounds->upper && !IsElementType(type)) return kBadArgument;
-    for (LONG at = index; at < bounds->upper; ++at) MoveElement(type, array, at + 1, array, at);
+    for (LONG at = index; at < bounds->upper; ++at) {
+        if (!MoveElement(type, array, at + 1, array, at)) return kOutOfMemory;
+    }
     HostArraySetBounds(array, bounds->lower, bounds->upper - 1);
     return bounds->count - 1;
 }

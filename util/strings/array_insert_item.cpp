@@ -9,6 +9,7 @@ namespace zw::strings {
 namespace {
 
 constexpr int kBadArgument = -87;
+constexpr int kOutOfMemory = -8;
 
 int InsertItem(HARRAY array, LONG index, int type) {
     const auto bounds = OneDimensionalBounds(array);
@@ -17,7 +18,9 @@ int InsertItem(HARRAY array, LONG index, int type) {
         return kBadArgument;
     }
     // From the top down, so that every element is read before it is overwritten.
-    for (LONG at = bounds->upper; at >= index; --at) MoveElement(type, array, at, array, at + 1);
+    for (LONG at = bounds->upper; at >= index; --at) {
+        if (!MoveElement(type, array, at, array, at + 1)) return kOutOfMemory;
+    }
     StoreEmptyElement(type, array, index);
     HostArraySetBounds(array, bounds->lower, bounds->upper + 1);
     return bounds->count + 1;

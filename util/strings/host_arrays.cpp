@@ -54,33 +54,38 @@ bool IsElementType(int type) {
     }
 }
 
-void MoveElement(int type, HARRAY source, LONG from, HARRAY target, LONG to) {
+bool MoveElement(int type, HARRAY source, LONG from, HARRAY target, LONG to) {
+    // The host says why an element operation failed: a wrong type or index
+    // only skips the element, running out of memory fails the move.
+    SetLastError(ERROR_SUCCESS);
+    bool moved = true;
     switch (type) {
     case HOST_ARRAY_BOOL: {
         BOOL value = FALSE;
-        if (HostArrayGetBool(source, &value, from)) HostArrayPutBool(target, value, to);
+        moved = HostArrayGetBool(source, &value, from) && HostArrayPutBool(target, value, to);
         break;
     }
     case HOST_ARRAY_HANDLE: {
         DWORD value = 0;
-        if (HostArrayGetHandle(source, &value, from)) HostArrayPutHandle(target, value, to);
+        moved = HostArrayGetHandle(source, &value, from) && HostArrayPutHandle(target, value, to);
         break;
     }
     case HOST_ARRAY_NUMBER: {
         HostNumber value{};
-        if (HostArrayGetNumber(source, &value, from)) HostArrayPutNumber(target, &value, to);
+        moved = HostArrayGetNumber(source, &value, from) && HostArrayPutNumber(target, &value, to);
         break;
     }
     case HOST_ARRAY_DATETIME: {
         HostDate value{};
-        if (HostArrayGetDateTime(source, &value, from)) HostArrayPutDateTime(target, &value, to);
+        moved = HostArrayGetDateTime(source, &value, from) && HostArrayPutDateTime(target, &value, to);
         break;
     }
     case HOST_ARRAY_STRING:
     case HOST_ARRAY_LONGSTRING: {
         HOSTSTR value = 0;
-        if (HostArrayGetString(source, &value, from)) {
-            HostArrayPutString(target, value, to);
+        moved = HostArrayGetString(source, &value, from);
+        if (moved) {
+            moved = HostArrayPutString(target, value, to);
             HostStrRelease(value);
         }
         break;
@@ -88,6 +93,7 @@ void MoveElement(int type, HARRAY source, LONG from, HARRAY target, LONG to) {
     default:
         break;
     }
+    return moved || GetLastError() != ERROR_NOT_ENOUGH_MEMORY;
 }
 
 void StoreEmptyElement(int type, HARRAY array, LONG index) {

@@ -28,8 +28,10 @@ bool IsElementType(int type);
 
 // Copies element `from` of `source` to index `to` of `target` (which may be
 // the same array). A string element is fetched, stored and its fetched handle
-// released. An element that cannot be read is not stored.
-void MoveElement(int type, HARRAY source, LONG from, HARRAY target, LONG to);
+// released. An element that cannot be read is not stored. False only when the
+// host ran out of memory for it (reading or storing), so that the caller can
+// undo its work and report -8.
+bool MoveElement(int type, HARRAY source, LONG from, HARRAY target, LONG to);
 
 // Stores the type's empty value at `index`: 0, a null number or date/time,
 // or a null string handle.

@@ -43,4 +43,8 @@ void ForgetTable(int number) {
     LiveTables().erase(number);
 }
 
+std::size_t LiveTableCount() {
+    return LiveTables().size();
+}
+
 }  // namespace zw::strings

@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
 namespace zw::strings {
 
 // Registers a new table and returns the number the application gets for it,
@@ -20,5 +22,8 @@ int RememberTable(HGLOBAL table);
 HGLOBAL LiveTable(int number);
 
 void ForgetTable(int number);
+
+// Live tables (leak accounting).
+std::size_t LiveTableCount();
 
 }  // namespace zw::strings

@@ -9,6 +9,7 @@
 #include "frame/host_string.h"
 #include "util/windows/core/timing_marks.h"
 #include "util/windows/debug_settings.h"
+#include "util/windows/debug_timing.h"
 
 namespace zw::windows {
 namespace {
@@ -65,6 +66,10 @@ int EndTime() {
 }
 
 }  // namespace
+
+std::size_t LiveTimingMarkCount() {
+    return Marks().Count();
+}
 }  // namespace zw::windows
 
 extern "C" int __stdcall ZelDebugBeginTime(void) {

@@ -37,6 +37,7 @@ Cache* CacheOf(HWND box, const wchar_t* property, std::unordered_set<Cache*>& li
 
 FONT::~FONT() {
     if (handle) DeleteObject(handle);
+    --live_;
 }
 
 CPicArray* PictureCache(HWND box, bool make) {

@@ -22,11 +22,16 @@ public:
 // One font handle, deleted with the object.
 class FONT {
 public:
-    explicit FONT(HFONT font) : handle(font) {}
+    explicit FONT(HFONT font) : handle(font) { ++live_; }
     ~FONT();
+    // FONT objects alive now (leak accounting).
+    static std::size_t LiveCount() { return live_; }
     FONT(const FONT&) = delete;
     FONT& operator=(const FONT&) = delete;
     HFONT handle;
+
+private:
+    static inline std::size_t live_ = 0;
 };
 
 class CFontArray {
