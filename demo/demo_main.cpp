@@ -172,6 +172,7 @@ void DemoPalette(HWND window, void* palette);
 void RegisterSplitterDemo(HINSTANCE instance);  // demo_splitter.cpp
 void ShowCalendarDemo(HWND form, HWND calendar, void* instance);  // demo_calendar.cpp
 void ShowOutlineDemo(HWND form);                                    // demo_outline.cpp
+void ShowListViewDemo(void* listView);                              // demo_listview.cpp
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     std::wstring screenshot;
@@ -198,6 +199,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     DemoPalette(controls[2].window, controls[2].instance);
     ShowCalendarDemo(form, controls[0].window, controls[0].instance);
     ShowOutlineDemo(form);
+    ShowListViewDemo(controls[4].instance);
     ShowWindow(form, screenshot.empty() ? show : SW_SHOW);
     UpdateWindow(form);
 
