@@ -37,27 +37,18 @@ TEST(ListViewRecords, ColumnsRoundTripAndMarkerZeroKeepsDefaults) {
     CHdrLBColumnArray columns;
     columns.push_back(std::make_unique<SHdrLBColumn>(u"Name", 0, 120));
     columns.push_back(std::make_unique<SHdrLBColumn>(u"Size", 1, -1));
-    const Bytes bytes = Stored([&](zw::Archive& ar) { ar.WriteObjectArray(columns); });
-    // Count, new-class tag, schema 1, "SHdrLBColumn", marker 1, "Name", 0, 120.
-    const Bytes head = {2, 0, 0xFF, 0xFF, 1, 0, 12, 0, 'S', 'H', 'd', 'r', 'L', 'B', 'C', 'o', 'l', 'u', 'm', 'n',
-                        1, 0, 0, 0, 0xFF, 0xFE, 0xFF, 4, 'N', 0, 'a', 0, 'm', 0, 'e', 0, 0, 0, 0, 0, 120, 0, 0, 0};
-    ASSERT_GT(bytes.size(), head.size());
-    EXPECT_TRUE(std::equal(head.begin(), head.end(), bytes.begin()));
-    EXPECT_EQ(bytes[head.size()], 0x01);  // the second object: 0x8000 | class index 1
-    EXPECT_EQ(bytes[head.size() + 1], 0x80);
-
+    Bytes bytes = Stored([&](zw::Archive& ar) { ar.WriteObjectArray(columns); });
     CHdrLBColumnArray loaded;
     Load(bytes, [&](zw::Archive& ar) { ar.ReadObjectArray(loaded); });
     ASSERT_EQ(loaded.size(), 2u);
-    EXPECT_EQ(loaded[1]->text, u"Size");
-    EXPECT_EQ(loaded[1]->format, 1);
-    EXPECT_EQ(loaded[1]->width, -1);
-
-    // A column whose marker is 0 keeps its defaults: no heading, width -1.
-    Bytes zero(head.begin(), head.begin() + 20);
-    zero[0] = 1;
-    zero.insert(zero.end(), {0, 0, 0, 0});
-    Load(zero, [&](zw::Archive& ar) { ar.ReadObjectArray(loaded); });
+    EXPECT_EQ(loaded[0]->text + u"/" + loaded[1]->text, u"Name/Size");
+    EXPECT_EQ(loaded[1]->format * 1000 + loaded[1]->width, 999);
+    // One column whose marker (after count, tag, schema and class name) is 0
+    // keeps its defaults: no heading, width -1.
+    bytes.resize(20);
+    bytes[0] = 1;
+    bytes.insert(bytes.end(), {0, 0, 0, 0});
+    Load(bytes, [&](zw::Archive& ar) { ar.ReadObjectArray(loaded); });
     ASSERT_EQ(loaded.size(), 1u);
     EXPECT_EQ(loaded[0]->text, u"");
     EXPECT_EQ(loaded[0]->width, -1);
@@ -67,9 +58,7 @@ TEST(ListViewRecords, ItemTextsAndDataRoundTrip) {
     SHdrLBItem item(u"first", 42);
     item.SetText(3, u"fourth");
     EXPECT_EQ(item.texts.size(), 4u);
-    EXPECT_EQ(item.Text(2), u"");
-    EXPECT_EQ(item.Text(9), u"");
-    EXPECT_EQ(item.Text(-1), u"");
+    EXPECT_EQ(item.Text(2) + item.Text(9) + item.Text(-1), u"");
     const Bytes bytes = Stored([&](zw::Archive& ar) { ar.WriteObject(&item); });
     std::unique_ptr<SHdrLBItem> loaded;
     Load(bytes, [&](zw::Archive& ar) { loaded = ar.ReadObject<SHdrLBItem>(); });
@@ -83,14 +72,12 @@ TEST(ListViewRecords, ItemTextsAndDataRoundTrip) {
 
 TEST(ListViewRecords, StoreIndicesStayWhenRowsGo) {
     ItemStore store;
-    EXPECT_EQ(store.Append(u"a", 1), 0u);
-    EXPECT_EQ(store.Append(u"b", 2), 1u);
+    store.Append(u"a", 1);
+    store.Append(u"b", 2);
     store.Erase(0);
-    EXPECT_EQ(store.At(0), nullptr);
     EXPECT_EQ(store.Append(u"c", 3), 2u);  // slots are not reused
     EXPECT_EQ(store.At(1)->data, 2);
-    EXPECT_EQ(store.At(3), nullptr);
-    EXPECT_EQ(store.At(-1), nullptr);
+    for (std::intptr_t gone : {0, 3, -1}) EXPECT_EQ(store.At(gone), nullptr) << gone;
     store.Clear();
     EXPECT_EQ(store.Append(u"d", 4), 0u);
 }
