@@ -17,6 +17,13 @@ namespace {
 constexpr UINT kFirstPrivateMessage = 0x6001;
 constexpr UINT kLastPrivateMessage = 0x600E;
 
+// Posted by a list to itself behind its notifications; registered, so that
+// it cannot meet a list-view message.
+UINT NotesDeliveredMessage() {
+    static const UINT message = RegisterWindowMessageW(L"ZW:ListNotesDelivered");
+    return message;
+}
+
 void LoadListViewClass() {
     static const bool loaded = [] {
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
@@ -110,6 +117,10 @@ LRESULT CHeaderListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KEYUP: return OnKeyUp(wParam, lParam);
     case WM_DESTROY: return OnDestroy();
     case ZWM_ColumnSorted: return 0;  // posted to itself when it is its own host window
+    }
+    if (message == NotesDeliveredMessage() && message != 0) {
+        OnNotesDelivered();
+        return 0;
     }
     if (message >= kFirstPrivateMessage && message <= kLastPrivateMessage && message != ZWM_ControlCreate)
         LogUnknownMessage(message);
@@ -262,11 +273,34 @@ void CHeaderListBox::OnClick() {
 }
 
 void CHeaderListBox::SendCode(WORD code) {
-    PostMessageW(hostWindow_, WM_COMMAND, MAKEWPARAM(id_, code), reinterpret_cast<LPARAM>(Handle()));
+    PostNote(hostWindow_, MAKEWPARAM(id_, code), reinterpret_cast<LPARAM>(Handle()));
 }
 
 void CHeaderListBox::Forward(UINT code) {
-    PostMessageW(owner_, WM_COMMAND, MAKEWPARAM(id_, LOWORD(code)), reinterpret_cast<LPARAM>(hostWindow_));
+    PostNote(owner_, MAKEWPARAM(id_, LOWORD(code)), reinterpret_cast<LPARAM>(hostWindow_));
+}
+
+// Each posted message costs the window server a call, and a queue that the
+// application does not empty while it fills thousands of rows grows without
+// bound (on Windows it refuses posts beyond 10,000, the application's own
+// among them). A note the target has not yet received says all that a second
+// identical one would: the target reads the list's state when it gets it.
+void CHeaderListBox::PostNote(HWND target, WPARAM wParam, LPARAM lParam) {
+    for (const PostedNote& note : waiting_)
+        if (note.target == target && note.wParam == wParam && note.lParam == lParam) return;
+    if (!PostMessageW(target, WM_COMMAND, wParam, lParam)) return;
+    if (!deliveryMarked_) {
+        // Posted messages of one thread arrive in order: when this one
+        // arrives, every note before it has been delivered.
+        deliveryMarked_ = PostMessageW(Handle(), NotesDeliveredMessage(), 0, 0) != FALSE;
+        if (!deliveryMarked_) return;
+    }
+    waiting_.push_back({target, wParam, lParam});
+}
+
+void CHeaderListBox::OnNotesDelivered() {
+    waiting_.clear();
+    deliveryMarked_ = false;
 }
 
 void CHeaderListBox::ReleaseOwnCapture() {

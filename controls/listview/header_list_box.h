@@ -14,7 +14,9 @@
 // parent): answer WM_NOTIFYFORMAT with NFR_UNICODE, and hand every WM_NOTIFY
 // to CHeaderListBox::ReflectNotify, returning its result when it took it.
 //
-// Messages it sends:
+// Messages it sends (a message identical to one it posted that is still
+// waiting in the queue is not posted again: a fill of many rows leaves one
+// LVN_INSERTITEM for the owner, not one per row):
 // - to hostWindow (posted WM_COMMAND: list id, code, the list window):
 //   kNotifySelection when a row's selection or focus changed through the
 //   user; in drop-down mode kNotifyCloseUp (Enter, Escape, Alt+Up, a click,
@@ -36,6 +38,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "controls/listview/core/item_store.h"
 #include "controls/listview/prop_header_list_box.h"
@@ -184,6 +187,10 @@ private:
     // notification helpers
     void SendCode(WORD code);
     void Forward(UINT code);
+    // Posts a WM_COMMAND unless the same one is still waiting; a message to
+    // itself behind the first one tells when those waiting were delivered.
+    void PostNote(HWND target, WPARAM wParam, LPARAM lParam);
+    void OnNotesDelivered();
     void ReleaseOwnCapture();
     // The store index that a row carries, or -1 when there is no such row.
     LPARAM RowIndex(int row) const;
@@ -196,6 +203,13 @@ private:
     UINT id_ = 0;                  // control id in the WM_COMMAND notifications
     bool notifyEnabled_ = true;    // false while the program itself changes item states
     UINT loggedMessages_ = 0;      // private messages 0x6001..0x600E already logged, one bit each
+    struct PostedNote {
+        HWND target;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+    std::vector<PostedNote> waiting_;  // WM_COMMANDs posted and not yet delivered
+    bool deliveryMarked_ = false;      // the delivery message to itself is waiting behind them
 };
 
 }  // namespace zw::listview
