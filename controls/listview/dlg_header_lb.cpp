@@ -4,6 +4,7 @@
 #include <new>
 #include <string>
 
+#include "controls/private_messages.h"
 #include "frame/control_factories.h"
 #include "frame/designer_data.h"
 
@@ -27,7 +28,13 @@ LRESULT CDlgHeaderLB::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND: return OnCommand(wParam, lParam);
     case WM_NOTIFY: return OnNotify(wParam, lParam);
     case WM_NOTIFYFORMAT: return NFR_UNICODE;
+    // Meant for the host, which sees them on the way here.
+    case ZWM_ControlCreate:
+    case ZWM_ControlReady:
+    case ZWM_ColumnSorted:
+        return Default(message, wParam, lParam);
     }
+    if (IsPrivateMessage(message)) NoteUnhandledPrivateMessage(L"CDlgHeaderLB", message);
     return Default(message, wParam, lParam);
 }
 

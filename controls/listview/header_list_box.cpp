@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <new>
 
+#include "controls/private_messages.h"
 #include "frame/app.h"
 #include "frame/call_frame.h"
 #include "frame/host_api.h"
@@ -13,9 +14,6 @@
 namespace zw::listview {
 
 namespace {
-
-constexpr UINT kFirstPrivateMessage = 0x6001;
-constexpr UINT kLastPrivateMessage = 0x600E;
 
 // Posted by a list to itself behind its notifications; registered, so that
 // it cannot meet a list-view message.
@@ -122,8 +120,8 @@ LRESULT CHeaderListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnNotesDelivered();
         return 0;
     }
-    if (message >= kFirstPrivateMessage && message <= kLastPrivateMessage && message != ZWM_ControlCreate)
-        LogUnknownMessage(message);
+    if (IsPrivateMessage(message) && message != ZWM_ControlCreate)
+        NoteUnhandledPrivateMessage(L"CHeaderListBox", message);
     return Default(message, wParam, lParam);
 }
 
@@ -183,15 +181,6 @@ LRESULT CHeaderListBox::OnDestroy() {
     Send(LVM_SETIMAGELIST, LVSIL_NORMAL, 0);
     Send(LVM_SETIMAGELIST, LVSIL_SMALL, 0);
     return Default(WM_DESTROY, 0, 0);
-}
-
-void CHeaderListBox::LogUnknownMessage(UINT message) {
-    const UINT bit = 1u << (message - kFirstPrivateMessage);
-    if (loggedMessages_ & bit) return;
-    loggedMessages_ |= bit;
-    WCHAR text[64];
-    wsprintfW(text, L" - Unknown private message 0x%04X.", message);
-    DebugLine(L"CHeaderListBox::WindowProc()", text);
 }
 
 // ---- notifications ------------------------------------------------------------------

@@ -173,7 +173,6 @@ private:
     LRESULT OnSysKeyDown(WPARAM key, LPARAM flags);
     LRESULT OnKeyUp(WPARAM key, LPARAM flags);
     LRESULT OnDestroy();
-    void LogUnknownMessage(UINT message);
 
     // reflected notifications
     bool OnNotify(NMHDR& header, LRESULT* result);
@@ -202,7 +201,6 @@ private:
     HWND hostWindow_ = nullptr;    // receives the list's own notifications and forwarded keys
     UINT id_ = 0;                  // control id in the WM_COMMAND notifications
     bool notifyEnabled_ = true;    // false while the program itself changes item states
-    UINT loggedMessages_ = 0;      // private messages 0x6001..0x600E already logged, one bit each
     struct PostedNote {
         HWND target;
         WPARAM wParam;
