@@ -17,7 +17,6 @@ Control* NewPending() { return new (std::nothrow) PendingControl; }
 
 Control* NewCalendarDropDownControl() { return NewPending(); }
 Control* NewPaletteDropDownControl() { return NewPending(); }
-Control* NewListViewControl() { return NewPending(); }
 Control* NewListViewDropDownControl() { return NewPending(); }
 
 }  // namespace zw

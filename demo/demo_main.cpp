@@ -173,6 +173,7 @@ void RegisterSplitterDemo(HINSTANCE instance);  // demo_splitter.cpp
 void ShowCalendarDemo(HWND form, HWND calendar, void* instance);  // demo_calendar.cpp
 void ShowOutlineDemo(HWND form);                                    // demo_outline.cpp
 void ShowPopulateDemo(HWND form);                                   // demo_populate.cpp
+void ShowListViewDemo(void* listView);                              // demo_listview.cpp
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     std::wstring screenshot;
@@ -200,6 +201,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     ShowCalendarDemo(form, controls[0].window, controls[0].instance);
     ShowOutlineDemo(form);
     ShowPopulateDemo(form);
+    ShowListViewDemo(controls[4].instance);
     ShowWindow(form, screenshot.empty() ? show : SW_SHOW);
     UpdateWindow(form);
 

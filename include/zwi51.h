@@ -1774,6 +1774,126 @@ ZWAPI int __stdcall ZelTblAllRows(HWND table, WORD flagsOn, WORD flagsOff);
  * (marked deleted, new, edited). Returns 1; 0 when the table is not a window,
  * the picture is null or not a live picture, or memory fails. */
 ZWAPI int __stdcall ZelTblSetRowPicture(HWND table, LONG row, ZW_HPIC picture);
+/* ---- List view ------------------------------------------------------------------------ */
+/* A form-placed list view ("cListView") announces its instance with
+ * ZWM_ControlCreate; ZelLVGetListView turns it into the list object that every
+ * other ZelLV function takes first. Rows are addressed by their position in
+ * the list (which sorting changes); the library keeps every row's texts and
+ * data itself. Every function reports a null object in a message box and
+ * returns its failure value; any other failure (a stale object, a null
+ * out-pointer, a bad argument) is written as one debug line and returns the
+ * failure value. Messages of the list view: WM_COMMAND posted to the form
+ * with the list's notifications (id 0, the notification code's low 16 bits,
+ * the list view window); 0x2006 posted to the list view window when the user
+ * changed the selection; 0x600E posted to it after a column click (wParam 1
+ * when the sort is descending, lParam the column); 0x600A sent to it once it
+ * is created. */
+
+/* The list object of a list view instance. 0 on failure. */
+ZWAPI void* __stdcall ZelLVGetListView(void* listView);
+/* Background colour (LVM_GETBKCOLOR); -1 on failure. */
+ZWAPI int __stdcall ZelLVGetBkColor(void* list);
+/* Sets the background colour and repaints. The control's answer; 0 on failure. */
+ZWAPI BOOL __stdcall ZelLVSetBkColor(void* list, COLORREF color);
+/* Number of rows; 0 on failure. */
+ZWAPI int __stdcall ZelLVGetItemCount(void* list);
+/* The next row from `start` with the LVNI_* flags (LVM_GETNEXTITEM); -1 on failure. */
+ZWAPI int __stdcall ZelLVGetNextItem(void* list, int start, UINT flags);
+/* A row's rectangle of kind `code` (LVIR_*) into *rect. 1 when found; 0 otherwise or on failure. */
+ZWAPI BOOL __stdcall ZelLVGetItemRect(void* list, int row, RECT* rect, int code);
+/* Moves a row in an icon view (LVM_SETITEMPOSITION32). The control's answer; 0 on failure. */
+ZWAPI BOOL __stdcall ZelLVSetItemPosition(void* list, int row, int x, int y);
+/* A row's position into *point (LVM_GETITEMPOSITION). The control's answer; 0 on failure. */
+ZWAPI BOOL __stdcall ZelLVGetItemPosition(void* list, int row, POINT* point);
+/* Width of a text in the list's font; 0 on failure (null text). */
+ZWAPI int __stdcall ZelLVGetStringWidth(void* list, LPCWSTR text);
+/* A column's heading (into *text, created when 0), format and width. 1 when
+ * the column exists; 0 otherwise or on failure (null pointers). */
+ZWAPI BOOL __stdcall ZelLVGetColumn(void* list, int column, ZW_HSTR* text, int* format, int* width);
+/* Sets a column's fields named by `mask` (LVCF_*; a null text leaves the
+ * heading) and repaints. The control's answer; 0 on failure. */
+ZWAPI BOOL __stdcall ZelLVSetColumn(void* list, int column, UINT mask, LPCWSTR text, int format, int width);
+/* The rectangle of all rows into *rect (LVM_GETVIEWRECT). The control's answer; 0 on failure. */
+ZWAPI BOOL __stdcall ZelLVGetViewRect(void* list, RECT* rect);
+/* Text colour; -1 on failure. */
+ZWAPI int __stdcall ZelLVGetTextColor(void* list);
+/* Sets the text colour and repaints. The control's answer; 0 on failure. */
+ZWAPI BOOL __stdcall ZelLVSetTextColor(void* list, COLORREF color);
+/* Text background colour; -1 on failure. */
+ZWAPI int __stdcall ZelLVGetTextBkColor(void* list);
+/* Sets the text background colour and repaints. The control's answer; 0 on failure. */
+ZWAPI BOOL __stdcall ZelLVSetTextBkColor(void* list, COLORREF color);
+/* The first visible row; -1 on failure. */
+ZWAPI int __stdcall ZelLVGetTopIndex(void* list);
+/* Rows that fit in the list; 0 on failure. */
+ZWAPI int __stdcall ZelLVGetCountPerPage(void* list);
+/* The view origin into *origin (LVM_GETORIGIN). The control's answer; 0 on failure. */
+ZWAPI BOOL __stdcall ZelLVGetOrigin(void* list, POINT* origin);
+/* A row's LVIS_* state bits within `mask`; 0 on failure. */
+ZWAPI UINT __stdcall ZelLVGetItemState(void* list, int row, UINT mask);
+/* Sets a row's state bits within `mask` (row -1: every row) without reporting
+ * a selection change to the host. The control's answer; 0 on failure. */
+ZWAPI BOOL __stdcall ZelLVSetItemState(void* list, int row, UINT state, UINT mask);
+/* The text of a row's column `subItem` (into *text, created when 0), its data
+ * (0 when the library holds none for it) and its image index. 1 when the row
+ * exists; 0 otherwise or on failure (null pointers, negative sub-item). */
+ZWAPI BOOL __stdcall ZelLVGetItem(void* list, int row, int subItem, ZW_HSTR* text, LONG* data, int* image);
+/* Sets a row's text of column `subItem` (LVIF_TEXT), data (LVIF_PARAM) and
+ * image (LVIF_IMAGE) as `mask` says. The control's answer; 0 for a row the
+ * library holds nothing for and on failure (negative numbers, null text). */
+ZWAPI BOOL __stdcall ZelLVSetItem(void* list, int row, int subItem, UINT mask, LPCWSTR text, LONG data, int image);
+/* Number of selected rows; 0 on failure. */
+ZWAPI int __stdcall ZelLVGetSelectedCount(void* list);
+/* Inserts a row with its text, data and image at `row`. The new row's index;
+ * -1 on failure (negative row or image, null text). */
+ZWAPI int __stdcall ZelLVInsertItem(void* list, int row, LPCWSTR text, LONG data, int image);
+/* Deletes a row. The rows left; 0 on failure (no such row). */
+ZWAPI int __stdcall ZelLVDeleteItem(void* list, int row);
+/* Deletes every row. 1 when there were none, else the control's answer; 0 on failure. */
+ZWAPI BOOL __stdcall ZelLVDeleteAllItems(void* list);
+/* The first row after `start` (-1: from the top) whose text matches, by the
+ * LVFI_* flags. -1 when none or on failure (null text). */
+ZWAPI int __stdcall ZelLVFindItem(void* list, UINT flags, LPCWSTR text, int start);
+/* The row at a client point, with the LVHT_* flags into *flags. -1 when none or on failure. */
+ZWAPI int __stdcall ZelLVHitTest(void* list, int x, int y, UINT* flags);
+/* Scrolls a row into view (wholly unless `partialOk`). The control's answer; 0 on failure. */
+ZWAPI BOOL __stdcall ZelLVEnsureVisible(void* list, int row, BOOL partialOk);
+/* Scrolls by dx, dy pixels. The control's answer; 0 on failure. */
+ZWAPI BOOL __stdcall ZelLVScroll(void* list, int dx, int dy);
+/* Arranges an icon view (LVA_*). The control's answer; 0 on failure. */
+ZWAPI BOOL __stdcall ZelLVArrange(void* list, UINT code);
+/* The list window's style; 0 on failure. */
+ZWAPI DWORD __stdcall ZelLVGetStyle(void* list);
+/* Adds (`set` 1) or removes (other values) style bits. The previous style; 0 on failure. */
+ZWAPI DWORD __stdcall ZelLVSetStyle(void* list, DWORD bits, int set);
+/* Replaces every column with `count` columns (fewer when an array holds
+ * fewer from index 0): headings from a string array, formats (LVCFMT_*) and
+ * widths from number arrays. 1; 0 on failure (a missing or bad array). */
+ZWAPI BOOL __stdcall ZelLVColumnsAssign(void* list, ZW_HARRAY headings, ZW_HARRAY formats, ZW_HARRAY widths,
+                                        int count);
+/* The column ZelLVSortItems sorts by; -1 on failure. */
+ZWAPI int __stdcall ZelLVGetSortColumn(void* list);
+/* Sets the column ZelLVSortItems sorts by. 1; 0 for a negative column or on failure. */
+ZWAPI BOOL __stdcall ZelLVSetSortColumn(void* list, int column);
+/* The order ZelLVSortItems sorts in: 0 ascending, 1 descending; -1 on failure. */
+ZWAPI int __stdcall ZelLVGetSortOrder(void* list);
+/* Sets the order: 0 or 1. 1; 0 for other values or on failure. */
+ZWAPI BOOL __stdcall ZelLVSetSortOrder(void* list, int order);
+/* Sorts the rows by the sort column's texts, ignoring case; a later click on
+ * that column reverses the order. 1; 0 on failure. */
+ZWAPI BOOL __stdcall ZelLVSortItems(void* list);
+/* Adds a large and a small picture as one image. The image index; -1 when
+ * the two lists could not take them alike (neither then changes) or on
+ * failure (null or stale pictures). */
+ZWAPI int __stdcall ZelLVImageAdd(void* list, ZW_HPIC large, ZW_HPIC small);
+/* Number of images; -1 on failure. */
+ZWAPI int __stdcall ZelLVImageCountGet(void* list);
+/* Removes an image from both lists. Nonzero on success; 0 for a negative index or on failure. */
+ZWAPI BOOL __stdcall ZelLVImageRemove(void* list, int index);
+/* Removes every image. Nonzero on success; 0 on failure. */
+ZWAPI BOOL __stdcall ZelLVImageRemoveAll(void* list);
+/* Replaces an image in both lists. 1 when both were replaced; 0 otherwise or on failure. */
+ZWAPI BOOL __stdcall ZelLVImageReplace(void* list, int index, ZW_HPIC large, ZW_HPIC small);
 
 #ifdef __cplusplus
 }
