@@ -9,9 +9,16 @@
 
 namespace {
 
-const wchar_t* kControlClasses[] = {
-    L"ZW:cCalendar:10", L"ZW:cComboCal:10", L"ZW:cPalette:10", L"ZW:cComboPal:10",
-    L"ZW:cSplitter:10", L"ZW:cListView:10", L"ZW:cListViewDropDown:10",
+// Each class with the text it answers to WM_GETTEXT after being created with
+// the title "title": most keep the title; the list view answers with the text
+// of its first selected item, and a new list view has none.
+const struct {
+    const wchar_t* cls;
+    const wchar_t* text;
+} kControlClasses[] = {
+    {L"ZW:cCalendar:10", L"title"}, {L"ZW:cComboCal:10", L"title"},  {L"ZW:cPalette:10", L"title"},
+    {L"ZW:cComboPal:10", L"title"}, {L"ZW:cSplitter:10", L"title"}, {L"ZW:cListView:10", L""},
+    {L"ZW:cListViewDropDown:10", L"title"},
 };
 
 // Records ZWM_ControlCreate as the window receives it.
@@ -42,7 +49,7 @@ TEST(WindowClasses, EachControlWindowAnnouncesOneLiveInstance) {
     HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, RecordSent, nullptr, GetCurrentThreadId());
     std::vector<LPARAM> instances;
     std::vector<HWND> windows;  // all alive at once, so no instance can reuse another's memory
-    for (const wchar_t* cls : kControlClasses) {
+    for (const auto& [cls, text] : kControlClasses) {
         announcements.clear();
         HWND window = Create(cls);
         ASSERT_NE(window, nullptr) << cls;
@@ -54,7 +61,7 @@ TEST(WindowClasses, EachControlWindowAnnouncesOneLiveInstance) {
         // The window still behaves as a window: its title went through WM_NCCREATE.
         WCHAR title[16] = {};
         GetWindowTextW(window, title, 16);
-        EXPECT_STREQ(title, L"title") << cls;
+        EXPECT_STREQ(title, text) << cls;
         windows.push_back(window);
     }
     UnhookWindowsHookEx(hook);
@@ -81,7 +88,7 @@ LRESULT CALLBACK SubclassAtCreation(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 TEST(WindowClasses, ClassProcedureAnswersStyleChangesWhenTheHostSubclassed) {
-    for (const wchar_t* cls : kControlClasses) {
+    for (const auto& [cls, text] : kControlClasses) {
         HHOOK hook = SetWindowsHookExW(WH_CBT, SubclassAtCreation, nullptr, GetCurrentThreadId());
         HWND window = Create(cls);
         UnhookWindowsHookEx(hook);
