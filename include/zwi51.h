@@ -1706,37 +1706,69 @@ ZWAPI int __stdcall ZelDebugEndTime(WORD level);
  * Fill a host list box or combo box with ready-made content as an outline box
  * (make the box with an outline style while it is created: owner-drawn
  * styles only take effect then). Pictures are the library's own bitmaps, kept
- * in the box's picture cache. */
+ * in the box's picture cache. A box that is not a window gets the failure
+ * value at once. */
 
-/* The drives, each with a picture of its kind; fixed and RAM drives show
- * their label, remote drives their network name ("X:\ name"); the drive type
- * is each row's value, and the current directory's drive is selected.
- * Returns the number listed; 0 when the box cannot be made an outline box or
- * its pictures cannot be had. */
+/** Fills a box with the drives, each with a picture of its kind. Fixed and
+ * RAM drives show their label, remote drives their network name
+ * ("X:\ name"), other drives their root alone; each row's value is the
+ * drive type, and the drive of the current directory is selected. A combo
+ * box's selection field is made 1.5 times the item height its parent gives.
+ * @param box the host list box or combo box (cleared first)
+ * @return the number of drives listed; 0 when box is not a window, cannot be
+ *         made an outline box or its pictures cannot be loaded. */
 ZWAPI int __stdcall ZelPopulateDrives(HWND box);
-/* The font families (`which` as for ZelFontEnum), TrueType and printer fonts
- * with their pictures, the font type as each row's value; a combo box selects
- * its first. Returns the number listed; 0 on the same failures. */
+/** Fills a box with the font families, each with a picture of its kind
+ * (TrueType, printer, other) and its font type as the row's value; a combo
+ * box selects its first font.
+ * @param box the host list box or combo box (cleared first)
+ * @param which the fonts listed, as for ZelFontEnum (0x1 screen, 0x2 printer)
+ * @return the number of fonts listed; 0 when box is not a window, cannot be
+ *         made an outline box or its pictures cannot be loaded. */
 ZWAPI int __stdcall ZelPopulateFontNames(HWND box, UINT which);
-/* The common-directory view of a path "X:\dir\...": one level per directory
- * from the drive down to the current directory (item flag 0x4000000), with
- * its subdirectories below it in ascending order. Returns 1; 0 when the path
- * is not an existing directory on a drive or the box cannot be filled. */
+/** Fills a box with the common-directory view of a path: one nested level
+ * per directory from the drive down to the current directory (item flag
+ * 0x4000000), and the current directory's subdirectories below it in
+ * ascending order. The box shows its texts in lower case.
+ * @param box the host list box or combo box (cleared first)
+ * @param path an existing directory on a drive ("X:\dir\..."; trailing
+ *        backslashes are ignored)
+ * @return 1; 0 when box is not a window, the path is null, has no drive
+ *         letter or is not an existing directory, or the box cannot be
+ *         filled. */
 ZWAPI int __stdcall ZelPopulateCommonDir(HWND box, LPCWSTR path);
-/* Makes the directory of `row` the current one: it replaces the levels below
- * its parent, with its subdirectories below it. Returns a new string with
- * its path; empty on failure. */
+/** Makes the directory shown in a row of a common-directory view the current
+ * one: it replaces every level below its parent, with its subdirectories
+ * listed below it.
+ * @param box the box that ZelPopulateCommonDir filled
+ * @param row 0-based row of the chosen directory
+ * @return a new host string with the chosen directory's path; an empty one
+ *         when box is not a window, the row is outside the rows or shows no
+ *         item, or the directory's item cannot be made. */
 ZWAPI ZW_HSTR __stdcall ZelSetCommonDir(HWND box, int row);
-/* A new string with the directory path of `row`; empty outside the rows. */
+/** The directory path of a row of a common-directory view: the texts of its
+ * levels from the drive down, joined with "\".
+ * @param box the box that ZelPopulateCommonDir filled
+ * @param row 0-based row (row 0: the drive alone)
+ * @return a new host string with the path; an empty one when box is not a
+ *         window, or the row is outside the rows or shows no item. */
 ZWAPI ZW_HSTR __stdcall ZelGetCommonDir(HWND box, int row);
-/* The directory (upper-cased, ending in "\") as the top item with its
- * subdirectories below it. Returns 1; 0 when the path is not an existing
- * directory or the box cannot be filled. */
+/** Fills a box with a directory as the top item (upper-cased, ending in
+ * "\") and its subdirectories below it in ascending order.
+ * @param box the host list box or combo box (emptied first)
+ * @param path an existing directory
+ * @return 1; 0 when box is not a window, the path is null, empty or not an
+ *         existing directory, or the box cannot be filled. */
 ZWAPI int __stdcall ZelPopulateDirTree(HWND box, LPCWSTR path);
-/* Fills `box` from the picture list that the designer stored with `holder`
- * (item "ZW:PicItems"): one row per entry with its text, value and picture
- * (from a file or a module). Returns 1; 0 when the window has no such list or
- * the box cannot be filled. */
+/** Fills a box from the picture list that the form designer stored with a
+ * window (designer item "ZW:PicItems"): one row per entry, with its text, its
+ * value and its picture (loaded from a file or a module).
+ * @param holder the window whose designer data holds the picture list
+ * @param box the host list box or combo box to fill (cleared first)
+ * @return 1 (also for an empty list); 0 when either window is not a window,
+ *         holder has no designer data or no picture list, the box cannot be
+ *         made an outline box, or a row cannot be added (the rows added so
+ *         far stay). */
 ZWAPI int __stdcall ZelPopulatePictureFromProperty(HWND holder, HWND box);
 
 /* ---- Table windows -------------------------------------------------------------------
@@ -1744,35 +1776,77 @@ ZWAPI int __stdcall ZelPopulatePictureFromProperty(HWND holder, HWND box);
  * from 0. A column argument is a column window (0: every column, where said).
  * Cells are read as texts of at most 254 characters. */
 
-/* The first row from `start` on with a cell of the column (0: of any column)
- * that contains the text (compared without regard to case), or whose text is
- * a number equal to `number`, or a date/time equal to `dateTime` to the
- * second. -1 when none is, the table is not a window or the column is not one
- * of its columns. */
+/** The first row, from a start row on, with a cell that contains a text
+ * (compared without regard to case).
+ * @param table the table window
+ * @param start the row to start at
+ * @param column the column window searched; 0 every column
+ * @param text the text sought (null reads as "")
+ * @return the row; -1 when no row has such a cell, the table is not a window
+ *         or the column is not one of its columns. */
 ZWAPI LONG __stdcall ZelTblFindString(HWND table, LONG start, HWND column, LPCWSTR text);
+/** The first row, from a start row on, with a cell whose text is a number
+ * equal to `number`.
+ * @param table the table window
+ * @param start the row to start at
+ * @param column the column window searched; 0 every column
+ * @param number host number sought (passed by value)
+ * @return the row; -1 when no row has such a cell, the table is not a window
+ *         or the column is not one of its columns. */
 ZWAPI LONG __stdcall ZelTblFindNumber(HWND table, LONG start, HWND column, ZW_HOSTVALUE number);
+/** The first row, from a start row on, with a cell whose text is a date/time
+ * equal to `dateTime` in year, month, day, hour, minute and second.
+ * @param table the table window
+ * @param start the row to start at
+ * @param column the column window searched; 0 every column
+ * @param dateTime host date/time sought (passed by value)
+ * @return the row; -1 when no row has such a cell, the table is not a window
+ *         or the column is not one of its columns. */
 ZWAPI LONG __stdcall ZelTblFindDateTime(HWND table, LONG start, HWND column, ZW_HOSTVALUE dateTime);
-/* A new string with the text of a cell; empty when there is no such cell. */
+/** The text of a cell.
+ * @param table the table window
+ * @param row the row
+ * @param column the column window
+ * @return a new host string; an empty one when the table is not a window, the
+ *         column is not one of its columns or there is no such cell. */
 ZWAPI ZW_HSTR __stdcall ZelTblGetCell(HWND table, LONG row, HWND column);
-/* A new string with the column's title (its window text); empty when it is
- * not a window. */
+/** A column's title (its window text).
+ * @param column the column window
+ * @return a new host string; an empty one when column is not a window. */
 ZWAPI ZW_HSTR __stdcall ZelTblGetColumnTitle(HWND column);
-/* Makes the column as wide as its widest line (its title and every cell,
- * split at line ends) in the table's font, plus the cell margins. Returns
- * nonzero when the width was set; 0 for a bad table or column. */
+/** Makes a column as wide as its widest line (its title and every cell,
+ * split at line ends) in the table's font, plus the cell margins.
+ * @param table the table window
+ * @param column the column window
+ * @return 1 when the width was set; 0 when either is not a window, the column
+ *         is not one of the table's, or the table refuses the width. */
 ZWAPI int __stdcall ZelTblAutoSizeColumn(HWND table, HWND column);
-/* Clears the selected state of every column. Returns 1; 0 when the table is
- * not a window. */
+/** Clears the selected state of every column.
+ * @param table the table window
+ * @return 1 (also for a table without columns); 0 when table is not a window. */
 ZWAPI int __stdcall ZelTblClearColumnSelection(HWND table);
-/* Gives every cell of the row the text colour. Returns 1; 0 when the row does
- * not exist or the table is not a window. */
+/** Gives every cell of a row a text colour.
+ * @param table the table window
+ * @param row the row
+ * @param colour the text colour
+ * @return 1; 0 when the row does not exist (nothing changes) or the table is
+ *         not a window. */
 ZWAPI int __stdcall ZelTblSetRowColor(HWND table, LONG row, COLORREF colour);
-/* 1 when a row has every flag of `flagsOn` and none of `flagsOff`; else 0. */
+/** Whether any row has every flag of `flagsOn` and none of `flagsOff`.
+ * @param table the table window
+ * @param flagsOn the row flags that must be set
+ * @param flagsOff the row flags that must be clear
+ * @return 1 when a row has them; 0 when none has, or the table is not a
+ *         window. */
 ZWAPI int __stdcall ZelTblAllRows(HWND table, WORD flagsOn, WORD flagsOff);
-/* Shows the picture in the row's header, replacing its earlier one. Once a
+/** Shows a picture in a row's header, replacing the row's earlier one. Once a
  * table has row pictures, a row without one shows the picture of its state
- * (marked deleted, new, edited). Returns 1; 0 when the table is not a window,
- * the picture is null or not a live picture, or memory fails. */
+ * (marked deleted, new, edited).
+ * @param table the table window
+ * @param row the row
+ * @param picture a live picture (ZelPicLoad)
+ * @return 1; 0 when the table is not a window, the picture is null or not a
+ *         live picture, or memory runs out. */
 ZWAPI int __stdcall ZelTblSetRowPicture(HWND table, LONG row, ZW_HPIC picture);
 /* ---- List view ------------------------------------------------------------------------ */
 /* A form-placed list view ("cListView") announces its instance with
@@ -1782,117 +1856,294 @@ ZWAPI int __stdcall ZelTblSetRowPicture(HWND table, LONG row, ZW_HPIC picture);
  * data itself. Every function reports a null object in a message box and
  * returns its failure value; any other failure (a stale object, a null
  * out-pointer, a bad argument) is written as one debug line and returns the
- * failure value. Messages of the list view: WM_COMMAND posted to the form
- * with the list's notifications (id 0, the notification code's low 16 bits,
- * the list view window); 0x2006 posted to the list view window when the user
- * changed the selection; 0x600E posted to it after a column click (wParam 1
- * when the sort is descending, lParam the column); 0x600A sent to it once it
- * is created. */
+ * failure value (a bad list below is any of these). Messages of the list
+ * view: WM_COMMAND posted to the form with the list's notifications (id 0,
+ * the notification code's low 16 bits, the list view window); 0x2006 posted
+ * to the list view window when the user changed the selection; 0x600E posted
+ * to it after a column click (wParam 1 when the sort is descending, lParam
+ * the column); 0x600A sent to it once it is created. */
 
-/* The list object of a list view instance. 0 on failure. */
+/** The list object of a list view instance.
+ * @param listView the list view's instance (from ZWM_ControlCreate)
+ * @return the list object; 0 for a null instance (message box), an instance
+ *         that is no live list view, or a list view without its list. */
 ZWAPI void* __stdcall ZelLVGetListView(void* listView);
-/* Background colour (LVM_GETBKCOLOR); -1 on failure. */
+/** The background colour (LVM_GETBKCOLOR).
+ * @param list the list object
+ * @return the colour (CLR_NONE, also -1, when the list has no background);
+ *         -1 for a bad list. */
 ZWAPI int __stdcall ZelLVGetBkColor(void* list);
-/* Sets the background colour and repaints. The control's answer; 0 on failure. */
+/** Sets the background colour and repaints the list.
+ * @param list the list object
+ * @param color the colour (CLR_NONE: no background)
+ * @return the control's answer, nonzero when set; 0 for a bad list. */
 ZWAPI BOOL __stdcall ZelLVSetBkColor(void* list, COLORREF color);
-/* Number of rows; 0 on failure. */
+/** The number of rows.
+ * @param list the list object
+ * @return the count; 0 for a bad list. */
 ZWAPI int __stdcall ZelLVGetItemCount(void* list);
-/* The next row from `start` with the LVNI_* flags (LVM_GETNEXTITEM); -1 on failure. */
+/** The next row from a start row with the given state or place
+ * (LVM_GETNEXTITEM).
+ * @param list the list object
+ * @param start the row after which to search; -1 from the first row
+ * @param flags LVNI_* flags
+ * @return the row; -1 when there is none, or for a bad list. */
 ZWAPI int __stdcall ZelLVGetNextItem(void* list, int start, UINT flags);
-/* A row's rectangle of kind `code` (LVIR_*) into *rect. 1 when found; 0 otherwise or on failure. */
+/** A row's rectangle in client pixels.
+ * @param list the list object
+ * @param row 0-based row
+ * @param rect receives the rectangle
+ * @param code LVIR_BOUNDS, LVIR_ICON, LVIR_LABEL or LVIR_SELECTBOUNDS
+ * @return 1 when the row exists; 0 when it does not, for a null rect, or a
+ *         bad list. */
 ZWAPI BOOL __stdcall ZelLVGetItemRect(void* list, int row, RECT* rect, int code);
-/* Moves a row in an icon view (LVM_SETITEMPOSITION32). The control's answer; 0 on failure. */
+/** Moves a row in an icon view (LVM_SETITEMPOSITION32).
+ * @param list the list object
+ * @param row 0-based row
+ * @param x, y the new position in view coordinates
+ * @return the control's answer, nonzero when moved; 0 for a bad list. */
 ZWAPI BOOL __stdcall ZelLVSetItemPosition(void* list, int row, int x, int y);
-/* A row's position into *point (LVM_GETITEMPOSITION). The control's answer; 0 on failure. */
+/** A row's position in view coordinates (LVM_GETITEMPOSITION).
+ * @param list the list object
+ * @param row 0-based row
+ * @param point receives the position
+ * @return the control's answer, nonzero when found; 0 for a null point or a
+ *         bad list. */
 ZWAPI BOOL __stdcall ZelLVGetItemPosition(void* list, int row, POINT* point);
-/* Width of a text in the list's font; 0 on failure (null text). */
+/** The width of a text in the list's font.
+ * @param list the list object
+ * @param text the text
+ * @return the width in pixels; 0 for a null text or a bad list. */
 ZWAPI int __stdcall ZelLVGetStringWidth(void* list, LPCWSTR text);
-/* A column's heading (into *text, created when 0), format and width. 1 when
- * the column exists; 0 otherwise or on failure (null pointers). */
+/** A column's heading, format and width.
+ * @param list the list object
+ * @param column 0-based column
+ * @param text receives the heading in a host string (made when 0, else
+ *        refilled)
+ * @param format receives the LVCFMT_* alignment
+ * @param width receives the width in pixels
+ * @return 1 when the column exists (only then are the three filled); 0 when
+ *         it does not, for a null pointer, a host string the host does not
+ *         know, or a bad list. */
 ZWAPI BOOL __stdcall ZelLVGetColumn(void* list, int column, ZW_HSTR* text, int* format, int* width);
-/* Sets a column's fields named by `mask` (LVCF_*; a null text leaves the
- * heading) and repaints. The control's answer; 0 on failure. */
+/** Sets a column's heading, format or width, as `mask` says, and repaints the
+ * list.
+ * @param list the list object
+ * @param column 0-based column
+ * @param mask LVCF_TEXT, LVCF_FMT, LVCF_WIDTH
+ * @param text the heading (null leaves it)
+ * @param format the LVCFMT_* alignment
+ * @param width the width in pixels
+ * @return the control's answer, nonzero when set; 0 for a bad list. */
 ZWAPI BOOL __stdcall ZelLVSetColumn(void* list, int column, UINT mask, LPCWSTR text, int format, int width);
-/* The rectangle of all rows into *rect (LVM_GETVIEWRECT). The control's answer; 0 on failure. */
+/** The rectangle that holds every row, in view coordinates (LVM_GETVIEWRECT).
+ * @param list the list object
+ * @param rect receives the rectangle
+ * @return the control's answer, nonzero when given; 0 for a null rect or a
+ *         bad list. */
 ZWAPI BOOL __stdcall ZelLVGetViewRect(void* list, RECT* rect);
-/* Text colour; -1 on failure. */
+/** The text colour (LVM_GETTEXTCOLOR).
+ * @param list the list object
+ * @return the colour; -1 for a bad list. */
 ZWAPI int __stdcall ZelLVGetTextColor(void* list);
-/* Sets the text colour and repaints. The control's answer; 0 on failure. */
+/** Sets the text colour and repaints the list.
+ * @param list the list object
+ * @param color the colour
+ * @return the control's answer, nonzero when set; 0 for a bad list. */
 ZWAPI BOOL __stdcall ZelLVSetTextColor(void* list, COLORREF color);
-/* Text background colour; -1 on failure. */
+/** The text background colour (LVM_GETTEXTBKCOLOR).
+ * @param list the list object
+ * @return the colour (CLR_NONE, also -1, when the text has no background);
+ *         -1 for a bad list. */
 ZWAPI int __stdcall ZelLVGetTextBkColor(void* list);
-/* Sets the text background colour and repaints. The control's answer; 0 on failure. */
+/** Sets the text background colour and repaints the list.
+ * @param list the list object
+ * @param color the colour (CLR_NONE: no text background)
+ * @return the control's answer, nonzero when set; 0 for a bad list. */
 ZWAPI BOOL __stdcall ZelLVSetTextBkColor(void* list, COLORREF color);
-/* The first visible row; -1 on failure. */
+/** The first visible row (LVM_GETTOPINDEX).
+ * @param list the list object
+ * @return the row (0 in an icon view); -1 for a bad list. */
 ZWAPI int __stdcall ZelLVGetTopIndex(void* list);
-/* Rows that fit in the list; 0 on failure. */
+/** The number of rows that fit in the list (LVM_GETCOUNTPERPAGE).
+ * @param list the list object
+ * @return the count; 0 for a bad list. */
 ZWAPI int __stdcall ZelLVGetCountPerPage(void* list);
-/* The view origin into *origin (LVM_GETORIGIN). The control's answer; 0 on failure. */
+/** The view origin (LVM_GETORIGIN).
+ * @param list the list object
+ * @param origin receives the origin
+ * @return the control's answer (0 in list and report views); 0 for a null
+ *         origin or a bad list. */
 ZWAPI BOOL __stdcall ZelLVGetOrigin(void* list, POINT* origin);
-/* A row's LVIS_* state bits within `mask`; 0 on failure. */
+/** A row's state bits.
+ * @param list the list object
+ * @param row 0-based row
+ * @param mask the LVIS_* bits asked for
+ * @return the row's LVIS_* bits within mask; 0 for a bad list. */
 ZWAPI UINT __stdcall ZelLVGetItemState(void* list, int row, UINT mask);
-/* Sets a row's state bits within `mask` (row -1: every row) without reporting
- * a selection change to the host. The control's answer; 0 on failure. */
+/** Sets a row's state bits without reporting a selection change to the host;
+ * selecting a row of a list view drop-down puts its text into the edit field.
+ * @param list the list object
+ * @param row 0-based row; -1 every row
+ * @param state the new LVIS_* bits
+ * @param mask the LVIS_* bits changed
+ * @return the control's answer, nonzero when set; 0 for a bad list. */
 ZWAPI BOOL __stdcall ZelLVSetItemState(void* list, int row, UINT state, UINT mask);
-/* The text of a row's column `subItem` (into *text, created when 0), its data
- * (0 when the library holds none for it) and its image index. 1 when the row
- * exists; 0 otherwise or on failure (null pointers, negative sub-item). */
+/** A row's text of one column, its data and its image index.
+ * @param list the list object
+ * @param row 0-based row
+ * @param subItem the column (0: the row's own text)
+ * @param text receives the text in a host string (made when 0, else
+ *        refilled; empty when never set)
+ * @param data receives the row's data (0 when the library holds none for it)
+ * @param image receives the image index
+ * @return 1 when the row exists (only then are the three filled); 0 when it
+ *         does not, for a null pointer, a negative subItem, a host string the
+ *         host does not know, or a bad list. */
 ZWAPI BOOL __stdcall ZelLVGetItem(void* list, int row, int subItem, ZW_HSTR* text, LONG* data, int* image);
-/* Sets a row's text of column `subItem` (LVIF_TEXT), data (LVIF_PARAM) and
- * image (LVIF_IMAGE) as `mask` says. The control's answer; 0 for a row the
- * library holds nothing for and on failure (negative numbers, null text). */
+/** Sets a row's text of one column (LVIF_TEXT), its data (LVIF_PARAM) and
+ * its image (LVIF_IMAGE), as `mask` says.
+ * @param list the list object
+ * @param row 0-based row
+ * @param subItem the column (0: the row's own text)
+ * @param mask LVIF_TEXT, LVIF_PARAM, LVIF_IMAGE
+ * @param text the text (must not be null, even when not set)
+ * @param data the row's data
+ * @param image the image index (must not be negative, even when not set)
+ * @return the control's answer, nonzero when set; 0 with LVIF_TEXT for a row
+ *         the library holds nothing for, and for a negative row, subItem or
+ *         image, a null text or a bad list. */
 ZWAPI BOOL __stdcall ZelLVSetItem(void* list, int row, int subItem, UINT mask, LPCWSTR text, LONG data, int image);
-/* Number of selected rows; 0 on failure. */
+/** The number of selected rows.
+ * @param list the list object
+ * @return the count; 0 for a bad list. */
 ZWAPI int __stdcall ZelLVGetSelectedCount(void* list);
-/* Inserts a row with its text, data and image at `row`. The new row's index;
- * -1 on failure (negative row or image, null text). */
+/** Inserts a row with its text, data and image.
+ * @param list the list object
+ * @param row 0-based position of the new row (beyond the last: appended)
+ * @param text the row's text
+ * @param data the row's data
+ * @param image the image index
+ * @return the new row's index; -1 when the control refuses it, for a
+ *         negative row or image, a null text, or a bad list. */
 ZWAPI int __stdcall ZelLVInsertItem(void* list, int row, LPCWSTR text, LONG data, int image);
-/* Deletes a row. The rows left; 0 on failure (no such row). */
+/** Deletes a row with its texts and data.
+ * @param list the list object
+ * @param row 0-based row
+ * @return the number of rows left; 0 when there is no such row, or for a bad
+ *         list (also after deleting the last row). */
 ZWAPI int __stdcall ZelLVDeleteItem(void* list, int row);
-/* Deletes every row. 1 when there were none, else the control's answer; 0 on failure. */
+/** Deletes every row with its texts and data.
+ * @param list the list object
+ * @return 1 when there were no rows, else the control's answer, nonzero when
+ *         deleted; 0 for a bad list. */
 ZWAPI BOOL __stdcall ZelLVDeleteAllItems(void* list);
-/* The first row after `start` (-1: from the top) whose text matches, by the
- * LVFI_* flags. -1 when none or on failure (null text). */
+/** The first row after a start row whose text matches (LVM_FINDITEMW).
+ * @param list the list object
+ * @param flags LVFI_* flags (LVFI_STRING, LVFI_PARTIAL, LVFI_WRAP)
+ * @param text the text sought
+ * @param start the row after which to search; -1 from the first row
+ * @return the row; -1 when none matches, for a null text or a bad list. */
 ZWAPI int __stdcall ZelLVFindItem(void* list, UINT flags, LPCWSTR text, int start);
-/* The row at a client point, with the LVHT_* flags into *flags. -1 when none or on failure. */
+/** The row at a client point (LVM_HITTEST).
+ * @param list the list object
+ * @param x, y the point in client pixels
+ * @param flags receives the LVHT_* flags of the point
+ * @return the row; -1 when there is none, for a null flags pointer or a bad
+ *         list. */
 ZWAPI int __stdcall ZelLVHitTest(void* list, int x, int y, UINT* flags);
-/* Scrolls a row into view (wholly unless `partialOk`). The control's answer; 0 on failure. */
+/** Scrolls a row into view.
+ * @param list the list object
+ * @param row 0-based row
+ * @param partialOk nonzero: a partly visible row is left as it is
+ * @return the control's answer, nonzero when done; 0 for a bad list. */
 ZWAPI BOOL __stdcall ZelLVEnsureVisible(void* list, int row, BOOL partialOk);
-/* Scrolls by dx, dy pixels. The control's answer; 0 on failure. */
+/** Scrolls the list (LVM_SCROLL).
+ * @param list the list object
+ * @param dx, dy pixels to scroll by
+ * @return the control's answer, nonzero when done; 0 for a bad list. */
 ZWAPI BOOL __stdcall ZelLVScroll(void* list, int dx, int dy);
-/* Arranges an icon view (LVA_*). The control's answer; 0 on failure. */
+/** Arranges the rows of an icon view (LVM_ARRANGE).
+ * @param list the list object
+ * @param code LVA_* code
+ * @return the control's answer, nonzero when done; 0 for a bad list. */
 ZWAPI BOOL __stdcall ZelLVArrange(void* list, UINT code);
-/* The list window's style; 0 on failure. */
+/** The list window's whole style (GWL_STYLE).
+ * @param list the list object
+ * @return the style; 0 for a bad list. */
 ZWAPI DWORD __stdcall ZelLVGetStyle(void* list);
-/* Adds (`set` 1) or removes (other values) style bits. The previous style; 0 on failure. */
+/** Adds or removes style bits of the list window.
+ * @param list the list object
+ * @param bits the style bits (LVS_* and window styles)
+ * @param set 1 adds them, any other value removes them
+ * @return the style before the change; 0 for a bad list. */
 ZWAPI DWORD __stdcall ZelLVSetStyle(void* list, DWORD bits, int set);
-/* Replaces every column with `count` columns (fewer when an array holds
- * fewer from index 0): headings from a string array, formats (LVCFMT_*) and
- * widths from number arrays. 1; 0 on failure (a missing or bad array). */
+/** Replaces every column with columns made from three host arrays, read from
+ * index 0.
+ * @param list the list object
+ * @param headings host string array of the headings
+ * @param formats host number array of the LVCFMT_* alignments
+ * @param widths host number array of the widths in pixels
+ * @param count the number of columns, lowered to each array's upper bound + 1
+ *        (0 or less: no columns)
+ * @return 1; 0 for a null array or one the host does not know (the columns
+ *         stay), or a bad list. */
 ZWAPI BOOL __stdcall ZelLVColumnsAssign(void* list, ZW_HARRAY headings, ZW_HARRAY formats, ZW_HARRAY widths,
                                         int count);
-/* The column ZelLVSortItems sorts by; -1 on failure. */
+/** The column that ZelLVSortItems sorts by.
+ * @param list the list object
+ * @return the 0-based column; -1 for a bad list. */
 ZWAPI int __stdcall ZelLVGetSortColumn(void* list);
-/* Sets the column ZelLVSortItems sorts by. 1; 0 for a negative column or on failure. */
+/** Sets the column that ZelLVSortItems sorts by.
+ * @param list the list object
+ * @param column 0-based column
+ * @return 1; 0 for a negative column (nothing changes) or a bad list. */
 ZWAPI BOOL __stdcall ZelLVSetSortColumn(void* list, int column);
-/* The order ZelLVSortItems sorts in: 0 ascending, 1 descending; -1 on failure. */
+/** The order that ZelLVSortItems sorts in.
+ * @param list the list object
+ * @return 0 ascending, 1 descending; -1 for a bad list. */
 ZWAPI int __stdcall ZelLVGetSortOrder(void* list);
-/* Sets the order: 0 or 1. 1; 0 for other values or on failure. */
+/** Sets the order that ZelLVSortItems sorts in.
+ * @param list the list object
+ * @param order 0 ascending, 1 descending
+ * @return 1; 0 for another order (nothing changes) or a bad list. */
 ZWAPI BOOL __stdcall ZelLVSetSortOrder(void* list, int order);
-/* Sorts the rows by the sort column's texts, ignoring case; a later click on
- * that column reverses the order. 1; 0 on failure. */
+/** Sorts the rows by the texts of the sort column, without regard to case
+ * (rows without a text there sort as empty), in the sort order; a later
+ * click on that column reverses the order.
+ * @param list the list object
+ * @return 1; 0 for a bad list. */
 ZWAPI BOOL __stdcall ZelLVSortItems(void* list);
-/* Adds a large and a small picture as one image. The image index; -1 when
- * the two lists could not take them alike (neither then changes) or on
- * failure (null or stale pictures). */
+/** Adds a large and a small picture as one image.
+ * @param list the list object
+ * @param large the picture of the large-icon view (ZelPicLoad)
+ * @param small the picture of the small-icon views
+ * @return the image index; -1 when the two image lists could not take them
+ *         alike (neither then changes), for a null or stale picture, or a
+ *         bad list. */
 ZWAPI int __stdcall ZelLVImageAdd(void* list, ZW_HPIC large, ZW_HPIC small);
-/* Number of images; -1 on failure. */
+/** The number of images.
+ * @param list the list object
+ * @return the count; -1 for a bad list. */
 ZWAPI int __stdcall ZelLVImageCountGet(void* list);
-/* Removes an image from both lists. Nonzero on success; 0 for a negative index or on failure. */
+/** Removes an image from both image lists; later images move down.
+ * @param list the list object
+ * @param index the image index
+ * @return nonzero when removed; 0 when the small list could not remove it,
+ *         for a negative index, or a bad list. */
 ZWAPI BOOL __stdcall ZelLVImageRemove(void* list, int index);
-/* Removes every image. Nonzero on success; 0 on failure. */
+/** Removes every image from both image lists.
+ * @param list the list object
+ * @return nonzero when both were emptied; 0 when one could not be, or for a
+ *         bad list. */
 ZWAPI BOOL __stdcall ZelLVImageRemoveAll(void* list);
-/* Replaces an image in both lists. 1 when both were replaced; 0 otherwise or on failure. */
+/** Replaces an image in both image lists.
+ * @param list the list object
+ * @param index the image index
+ * @param large the new large picture
+ * @param small the new small picture
+ * @return 1 when both were replaced; 0 when not (no such image), for a null
+ *         or stale picture, or a bad list. */
 ZWAPI BOOL __stdcall ZelLVImageReplace(void* list, int index, ZW_HPIC large, ZW_HPIC small);
 
 #ifdef __cplusplus
