@@ -323,7 +323,7 @@ void CComboCtrl::OnPopupCommand(WORD code) {
 }
 
 void CComboCtrl::OnEditChanged() {
-    if (!created_ || quietEdit_) return;
+    if (!EditChangeCounts()) return;
     Notify(dropdown::kCodeEditChanged);
     if (GetFocus() == edit_) PostMessageW(Handle(), dropdown::ZWM_EditChanged, 0, 0);
 }

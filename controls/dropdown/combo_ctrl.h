@@ -125,8 +125,10 @@ protected:
     // Posts a notification to the owner.
     void Notify(WORD code) const;
     // The edit's reaction to text changes: notification 0x300, and
-    // ZWM_EditChanged while the edit has the focus. Not while quiet.
+    // ZWM_EditChanged while the edit has the focus. Only once created, and
+    // not while the control writes the text itself (EditChangeCounts).
     virtual void OnEditChanged();
+    bool EditChangeCounts() const { return created_ && !quietEdit_; }
     // Writes the edit's text without the reaction to a change: for text the
     // control itself derives, not the user's.
     void SetEditTextQuietly(const wchar_t* text);
