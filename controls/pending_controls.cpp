@@ -15,7 +15,6 @@ class PendingControl : public Control {};
 Control* NewPending() { return new (std::nothrow) PendingControl; }
 }  // namespace
 
-Control* NewPaletteDropDownControl() { return NewPending(); }
 Control* NewListViewDropDownControl() { return NewPending(); }
 
 }  // namespace zw

@@ -456,6 +456,31 @@ ZWAPI DWORD __stdcall ZelPalStyleGet(void* palette);
  * @param value nonzero sets them, 0 clears them
  * @return the bits before the change; 0 for a bad instance. */
 ZWAPI DWORD __stdcall ZelPalStyleSet(void* palette, DWORD mask, BOOL value);
+/* ---- Palette drop-down -------------------------------------------------------- */
+/* A colour field ("cColorPaletteDropDown") whose button opens a colour
+ * palette below it, addressed by the instance it announced with
+ * ZWM_ControlCreate. A null instance shows message 48 and fails; an instance
+ * that is no live palette drop-down fails (a bad instance below is either),
+ * writing one debug line. The field's window text is its colour in decimal;
+ * setting a text above 16777215 is refused. Notifications (WM_COMMAND to the
+ * owner, code in the high word of wParam): 7 dropped down, 8 closed up, 1 the
+ * field's colour changed. */
+
+/** The popup palette, for the ZelPal functions (its focus moves onto colours
+ * are shown in the field).
+ * @param dropDown the palette drop-down's instance
+ * @return the palette's instance; 0 for a bad instance. */
+ZWAPI void* __stdcall ZelPalCmbPaletteGet(void* dropDown);
+/** The popup palette's style bits.
+ * @param dropDown the palette drop-down's instance
+ * @return the ZW_PAL_STYLE_* bits; 0 for a bad instance. */
+ZWAPI DWORD __stdcall ZelPalCmbStyleGet(void* dropDown);
+/** Sets or clears style bits of the popup palette, as ZelPalStyleSet.
+ * @param dropDown the palette drop-down's instance
+ * @param mask the ZW_PAL_STYLE_* bits to change
+ * @param value nonzero sets them, 0 clears them
+ * @return the bits before the change; 0 for a bad instance. */
+ZWAPI DWORD __stdcall ZelPalCmbStyleSet(void* dropDown, DWORD mask, BOOL value);
 /* ---- Splitter, spin field and meter ------------------------------------------ */
 /* A splitter is addressed by the instance it announced with ZWM_ControlCreate.
  * A null instance shows message 48 and fails; an instance that is no live
