@@ -11,6 +11,26 @@
 // popup, how it is given the control's value, where it goes, and what the
 // children's other notifications mean.
 //
+// A drop-down of this kind (the calendar's is CComboCal, the palette's CComboPal):
+//
+//   class CComboThing : public CComboCtrl {
+//   protected:
+//       void CreateChildren(const CREATESTRUCTW& create) override {
+//           RECT client{};
+//           GetClientRect(Handle(), &client);
+//           CEditCmb* edit = CEditCmb::Create(new (std::nothrow) CEditCmb, dropdown::FieldStyle(),
+//                                             client, Handle(), 0);
+//           if (!edit) throw MemoryException();
+//           SetEditChild(edit->Handle());
+//           Thing* popup = Thing::Create(dropdown::kPopupStyle, ...);  // a popup made for a child is
+//           if (!popup) throw MemoryException();                       // owned by its top-level window:
+//           popup->SetOwner(Handle());                                // name the container as its owner
+//           SetPopup(popup->Handle());
+//           // load and apply the designer record (frame/designer_data.h)
+//       }
+//       void OnPopupCommand(WORD code) override;  // the popup's value into the edit, then the base
+//   };
+//
 // Talking to a container:
 //   - DropDown() / CloseUp(), IsDroppedDown(); SetEditable();
 //   - notifications to the owner (dropdown_protocol.h): 7 dropped down, 8
