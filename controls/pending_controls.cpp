@@ -15,8 +15,6 @@ class PendingControl : public Control {};
 Control* NewPending() { return new (std::nothrow) PendingControl; }
 }  // namespace
 
-Control* NewCalendarDropDownControl() { return NewPending(); }
-Control* NewPaletteDropDownControl() { return NewPending(); }
 Control* NewListViewDropDownControl() { return NewPending(); }
 
 }  // namespace zw

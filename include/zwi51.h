@@ -456,6 +456,31 @@ ZWAPI DWORD __stdcall ZelPalStyleGet(void* palette);
  * @param value nonzero sets them, 0 clears them
  * @return the bits before the change; 0 for a bad instance. */
 ZWAPI DWORD __stdcall ZelPalStyleSet(void* palette, DWORD mask, BOOL value);
+/* ---- Palette drop-down -------------------------------------------------------- */
+/* A colour field ("cColorPaletteDropDown") whose button opens a colour
+ * palette below it, addressed by the instance it announced with
+ * ZWM_ControlCreate. A null instance shows message 48 and fails; an instance
+ * that is no live palette drop-down fails (a bad instance below is either),
+ * writing one debug line. The field's window text is its colour in decimal;
+ * setting a text above 16777215 is refused. Notifications (WM_COMMAND to the
+ * owner, code in the high word of wParam): 7 dropped down, 8 closed up, 1 the
+ * field's colour changed. */
+
+/** The popup palette, for the ZelPal functions (its focus moves onto colours
+ * are shown in the field).
+ * @param dropDown the palette drop-down's instance
+ * @return the palette's instance; 0 for a bad instance. */
+ZWAPI void* __stdcall ZelPalCmbPaletteGet(void* dropDown);
+/** The popup palette's style bits.
+ * @param dropDown the palette drop-down's instance
+ * @return the ZW_PAL_STYLE_* bits; 0 for a bad instance. */
+ZWAPI DWORD __stdcall ZelPalCmbStyleGet(void* dropDown);
+/** Sets or clears style bits of the popup palette, as ZelPalStyleSet.
+ * @param dropDown the palette drop-down's instance
+ * @param mask the ZW_PAL_STYLE_* bits to change
+ * @param value nonzero sets them, 0 clears them
+ * @return the bits before the change; 0 for a bad instance. */
+ZWAPI DWORD __stdcall ZelPalCmbStyleSet(void* dropDown, DWORD mask, BOOL value);
 /* ---- Splitter, spin field and meter ------------------------------------------ */
 /* A splitter is addressed by the instance it announced with ZWM_ControlCreate.
  * A null instance shows message 48 and fails; an instance that is no live
@@ -655,6 +680,55 @@ ZWAPI int __stdcall ZelCalWeekStartSet(void* calendar, int weekday);
  * @param calendar the calendar's instance
  * @return 1 Sunday .. 7 Saturday; -1 for a bad instance (no debug line). */
 ZWAPI int __stdcall ZelCalWeekStartGet(void* calendar);
+/* ---- Calendar drop-down ------------------------------------------------------- */
+/* A date field ("cCalendarDropDown") whose button opens a calendar below it,
+ * addressed by the instance it announced with ZWM_ControlCreate. A null
+ * instance shows message 48 and fails; an instance that is no live calendar
+ * drop-down fails (a bad instance below is either), writing one debug line.
+ * The keys T, + and - in the field set today, the next day and the previous
+ * day. Notifications (WM_COMMAND to the owner, code in the high word of
+ * wParam): 7 dropped down, 8 closed up, 1 the field's date was set (from the
+ * calendar or by a date key), 2 the calendar lost the focus, 3 its displayed
+ * month changed, 0x300 the field's text changed; 0x2004 is posted to the
+ * drop-down itself when the focused field's text changed. */
+
+/** The popup calendar, for the ZelCal functions (its focus date moves are
+ * shown in the field at once).
+ * @param dropDown the calendar drop-down's instance
+ * @return the calendar's instance; 0 for a bad instance. */
+ZWAPI void* __stdcall ZelCalCmbGetCalendar(void* dropDown);
+/** Whether dates may be typed into the field (the date keys and the calendar
+ * work either way).
+ * @param dropDown the calendar drop-down's instance
+ * @return 1 editable, 0 read-only; 0 for a bad instance. */
+ZWAPI BOOL __stdcall ZelCalCmbGetEditable(void* dropDown);
+/** Makes the field editable or read-only.
+ * @param dropDown the calendar drop-down's instance
+ * @param editable nonzero: editable; 0: read-only
+ * @return the previous flag (1 or 0); 0 for a bad instance. */
+ZWAPI BOOL __stdcall ZelCalCmbSetEditable(void* dropDown, BOOL editable);
+/** Copies the field's date picture (empty: the host's default picture).
+ * @param dropDown the calendar drop-down's instance
+ * @param buffer receives at most size - 1 characters and a terminator
+ * @param size the buffer's size in characters
+ * @return 1 when copied; 0 for a null buffer, a size below 1 or a bad instance. */
+ZWAPI int __stdcall ZelCalCmbGetPicture(void* dropDown, LPWSTR buffer, int size);
+/** Sets the field's date picture and shows the calendar's focus date with it.
+ * @param dropDown the calendar drop-down's instance
+ * @param picture a host date picture; null or empty: the host's default
+ * @return 1 when a non-empty picture was replaced, 0 when the previous one was
+ *         empty (the new one is set all the same); 0 for a bad instance. */
+ZWAPI int __stdcall ZelCalCmbSetPicture(void* dropDown, LPCWSTR picture);
+/** The popup calendar's style word.
+ * @param dropDown the calendar drop-down's instance
+ * @return the ZW_CAL_* bits; 0 for a bad instance. */
+ZWAPI DWORD __stdcall ZelCalCmbGetStyle(void* dropDown);
+/** Sets or clears style bits of the popup calendar, as ZelCalSetStyle.
+ * @param dropDown the calendar drop-down's instance
+ * @param bits the ZW_CAL_* bits to change
+ * @param on nonzero sets them, 0 clears them
+ * @return the style word before the change; 0 for a bad instance. */
+ZWAPI DWORD __stdcall ZelCalCmbSetStyle(void* dropDown, DWORD bits, int on);
 /* ---- Outline list box: item handles, window and drawing -------------------
  * Any host list box or combo box becomes an outline box with ZelListSetStyle.
  * An item handle (ZW_HITEM) is a tree node of an outline box; the hidden root

@@ -101,6 +101,10 @@ public:
     void SetStyleFlag(DWORD bit, bool on);
     // Applies a property record's flags in record order (not its date).
     void ApplyRecordStyles(const calendar::SPropCalendar& record);
+    // Applies a whole property record: flags, then the initial date (or
+    // today), its month displayed and focused. The calendar drop-down applies
+    // its record's calendar part to its popup this way.
+    void ApplyRecord(const calendar::SPropCalendar& record);
 
     // ---- focus date and displayed month
     const CDateTime& FocusDate() const { return cal_.focusDate; }
@@ -168,9 +172,6 @@ protected:
     // Called at the end of WM_CREATE, before the calendar counts as created:
     // the form-placed calendar reads its designer settings here.
     virtual void LoadSettings(const CREATESTRUCTW& create);
-    // Applies a whole property record: flags, then the initial date (or
-    // today), its month displayed and focused.
-    void ApplyRecord(const calendar::SPropCalendar& record);
 
 private:
     struct CalendarState {
