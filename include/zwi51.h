@@ -230,6 +230,48 @@ ZWAPI LRESULT __stdcall ZelSendMsgString(HWND window, UINT message, WPARAM wPara
  * @param mode 0 to 5 (ZW_WAIT_*) */
 ZWAPI void __stdcall ZelWaitCursor(int mode);
 
+/* ---- Message box -----------------------------------------------------------------
+ * A modal box with the application's own buttons. Buttons are made with
+ * ZelMessageLoadButton, passed to ZelMessageBox as host numbers in a host
+ * number array (element 0 on), and freed with ZelMessageFreeButton; one
+ * button can serve many boxes. A button handle's lowest bit is always 0: an
+ * array element with that bit set (handle + 1) marks the button that takes the
+ * keyboard focus. Escape chooses the button whose value is 2, or the only
+ * button. */
+typedef struct ZW_MSGBUTTON_* ZW_HBUTTON; /**< message box button handle */
+#define MSG_IconAsterisk    0x10000 /**< ZelMessageBox icon: IDI_ASTERISK */
+#define MSG_IconHand        0x20000 /**< ZelMessageBox icon: IDI_HAND */
+#define MSG_IconQuestion    0x40000 /**< ZelMessageBox icon: IDI_QUESTION */
+#define MSG_IconExclamation 0x80000 /**< ZelMessageBox icon: IDI_EXCLAMATION */
+
+/** Makes a message box button.
+ * @param text the button's text (null: empty)
+ * @param value what ZelMessageBox returns when it is pressed
+ * @return the button; 0 when memory cannot be had. */
+ZWAPI ZW_HBUTTON __stdcall ZelMessageLoadButton(LPCWSTR text, int value);
+/** Frees a message box button.
+ * @param button the button
+ * @return 1; 0 for a null, stale or unknown handle. */
+ZWAPI BOOL __stdcall ZelMessageFreeButton(ZW_HBUTTON button);
+/** Sets the background colour of the message boxes shown from now on (white
+ * until set).
+ * @param colour the colour (COLORREF)
+ * @return 1 always. */
+ZWAPI BOOL __stdcall ZelMessageSetBkgdColor(COLORREF colour);
+/** Shows a modal message box, owned by the active window, with the buttons
+ * in a row under the text. Texts wider than about two thirds of the screen,
+ * or with line feeds or tabs, are wrapped (tabs expanded).
+ * @param text the message
+ * @param caption the box's caption
+ * @param icon 0 for no icon; an icon picture (ZelPicLoad with PIC_FormatIcon);
+ *        or MSG_Icon* (the first of the flags present is shown)
+ * @param buttons host number array of button handles, from element 0
+ * @param count number of buttons
+ * @return the value of the button pressed; 0 when text or caption is null,
+ *         count is not positive, an element is not a live button, icon is a
+ *         picture that is not a live icon picture, or the box cannot be made. */
+ZWAPI int __stdcall ZelMessageBox(LPCWSTR text, LPCWSTR caption, UINT_PTR icon, ZW_HARRAY buttons, int count);
+
 /* ---- Library information and error recovery ------------------------------ */
 /** Shows the modal error-recovery dialog ("Retry" or "Halt Application"),
  * owned by the active window.
