@@ -6,6 +6,8 @@
 // is open; the dialog finds it in its window property "ZW:MsgBox".
 #include <windows.h>
 
+#include <cstdint>
+#include <cwchar>
 #include <vector>
 
 #include "controls/gdi_owners.h"
