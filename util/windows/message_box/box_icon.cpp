@@ -4,10 +4,10 @@
 
 namespace zw::msgbox {
 
-bool IconOf(UINT_PTR specification, HICON* icon) {
+bool IconOf(UINT_PTR choice, HICON* icon) {
     *icon = nullptr;
-    if (LOWORD(specification)) {
-        const PIC* picture = PIC::FromHandle(reinterpret_cast<const void*>(specification));
+    if (LOWORD(choice)) {
+        const PIC* picture = PIC::FromHandle(reinterpret_cast<const void*>(choice));
         if (!picture || (picture->type != PIC::kIcon && picture->type != PIC::kIconFromData) || !picture->icon)
             return false;
         *icon = picture->icon;
@@ -24,7 +24,7 @@ bool IconOf(UINT_PTR specification, HICON* icon) {
         {kIconExclamation, IDI_EXCLAMATION},
     };
     for (const auto& system : kSystemIcons) {
-        if (specification & system.flag) {
+        if (choice & system.flag) {
             *icon = LoadIconW(nullptr, system.icon);
             return true;
         }

@@ -1,4 +1,4 @@
-// The icon of a message box from the application's icon specification: 0 for
+// The icon of a message box from the application's icon argument: 0 for
 // none; a picture handle when its low 16 bits are not 0 (it must be a live
 // icon picture); otherwise a flag naming a system icon.
 #pragma once
@@ -14,8 +14,8 @@ enum : UINT_PTR {
     kIconExclamation = 0x80000,
 };
 
-// False when the specification names a picture that is not a live icon
+// False when the argument names a picture that is not a live icon
 // picture; otherwise true, with *icon the icon to show (null: no icon).
-bool IconOf(UINT_PTR specification, HICON* icon);
+bool IconOf(UINT_PTR choice, HICON* icon);
 
 }  // namespace zw::msgbox
