@@ -49,9 +49,18 @@ typedef DWORD HARRAY;
 
 // Host object types (HostGetObjectType).
 enum : DWORD {
+    HOST_TYPE_FORM = 0x1,             // a form whose frame is its parent window
+    HOST_TYPE_TOP_WINDOW = 0x2,       // other top-level windows of the host
+    HOST_TYPE_TOP_WINDOW_OTHER = 0x4,
+    HOST_TYPE_FIELD = 0x8,            // single-line data field
+    HOST_TYPE_MULTILINE_FIELD = 0x10, // multi-line data field
+    HOST_TYPE_CHECKBOX = 0x40,
+    HOST_TYPE_OPTION_BUTTON = 0x80,
     HOST_TYPE_LISTBOX = 0x2000,
     HOST_TYPE_COMBOBOX = 0x4000,
+    HOST_TYPE_CLEARABLE = 0x80000,    // a further kind that HostClearObject empties
     HOST_TYPE_CHILD_TABLE = 0x200000,
+    HOST_TYPE_ANY = 0x7FFFFFFF,       // child walk mask: every type
 };
 
 // Host array element types.
@@ -87,6 +96,26 @@ HOSTAPI DWORD __stdcall HostGetObjectType(HWND window);                         
 HOSTAPI COLORREF __stdcall HostGetWindowColor(HWND window, int role);              // 290
 HOSTAPI BOOL __stdcall HostValidateFocus(HWND window, int flag, int reserved);     // 604
 HOSTAPI void __stdcall HostSetFieldEdited(HWND window, BOOL edited);               // 41
+
+// The host's children of a form, in the host's order (the z-order of the
+// form's child windows), restricted to the host types in `typeMask`
+// (HOST_TYPE_ANY: every host object; windows the host did not make are never
+// among them): the first, and the one after `child`; 0 at the end.
+HOSTAPI HWND __stdcall HostGetFirstChild(HWND form, DWORD typeMask);               // 3020
+HOSTAPI HWND __stdcall HostGetNextChild(HWND child, DWORD typeMask);               // 3021
+// Whether a data field or combo box holds no value (its text is empty);
+// nonzero also for a window that is not one.
+HOSTAPI BOOL __stdcall HostFieldIsNull(HWND field);                                // 3022
+// Empties a data field, or a combo box's selection and text; nonzero on success.
+HOSTAPI BOOL __stdcall HostClearField(HWND field);                                 // 3023
+// Empties a host object of type HOST_TYPE_CLEARABLE; nonzero on success.
+HOSTAPI BOOL __stdcall HostClearObject(HWND object);                               // 3024
+// Enable and disable a window the host's way (the host keeps its own
+// state of the object in step); nonzero on success.
+HOSTAPI BOOL __stdcall HostEnableWindow(HWND window);                              // 3025
+HOSTAPI BOOL __stdcall HostDisableWindow(HWND window);                             // 3026
+// Switches the host's own wait cursor on (1) or off (0).
+HOSTAPI void __stdcall HostSetWaitCursor(BOOL on);                                 // 3027
 
 // Designer property `property` of a window as text: nonzero and a new host
 // string in *text (which the library releases) when the window has it.

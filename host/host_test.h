@@ -46,6 +46,8 @@ HOSTTEST void __stdcall HostTestSetFocusAnswer(BOOL answer);
 HOSTTEST int __stdcall HostTestValidateFocusCount(HWND* lastWindow);
 // HostSetFieldEdited calls so far, and the window of the last one.
 HOSTTEST int __stdcall HostTestFieldEditedCount(HWND* lastWindow);
+// The edited mark of a field as HostSetFieldEdited last set it (0 when never set).
+HOSTTEST BOOL __stdcall HostTestIsFieldEdited(HWND window);
 // HostInitDialog calls so far, and the dialog of the last one.
 HOSTTEST int __stdcall HostTestInitDialogCount(HWND* lastDialog);
 // HostSetRedraw calls so far, with the last window and flag.
@@ -55,7 +57,8 @@ HOSTTEST int __stdcall HostTestSetRedrawCount(HWND* lastWindow, BOOL* lastFlag);
 HOSTTEST void __stdcall HostTestSetWindowColor(HWND window, int role, COLORREF colour);
 
 // Calls of the host-object operation `ordinal` (22 show, 23 hide, 356
-// location, 358 size) for `window` so far.
+// location, 358 size, 3023 clear field, 3024 clear object, 3025 enable,
+// 3026 disable) for `window` so far.
 HOSTTEST int __stdcall HostTestObjectCalls(HWND window, int ordinal);
 
 // How HostTextToDate reads all-numeric dates whose first number is not a
@@ -87,6 +90,21 @@ HOSTTEST void __stdcall HostTestSetWindowName(HWND window, LPCWSTR name);
 // Makes an array report `count` dimensions (HostArrayGetDimCount); arrays are
 // made with one.
 HOSTTEST void __stdcall HostTestSetArrayDimensions(HARRAY array, int count);
+
+// Host forms: a form (type 1) at x, y of `width` by `height` pixels in the
+// client area of `frame`; with no frame, in a new hidden top-level frame
+// (caption "Form") whose client area ends where the form does. Destroying the
+// frame destroys its forms.
+HOSTTEST HWND __stdcall HostTestCreateForm(HWND frame, int x, int y, int width, int height);
+// A host object of `type` on a form: a data field (8, an edit control; 16, a
+// multi-line one), a check box (64), an option button (128) or the further
+// clearable kind (0x80000, a static text); `style` adds window styles
+// (WS_CHILD is always set). Null for another type.
+HOSTTEST HWND __stdcall HostTestCreateObject(HWND parent, DWORD type, DWORD style, int x, int y, int width,
+                                             int height, int id);
+// Whether the host's wait cursor is on (HostSetWaitCursor), and the number of
+// switches so far.
+HOSTTEST BOOL __stdcall HostTestWaitCursor(int* calls);
 
 // Table windows (cortl51.dll). A table of the host at x, y in `parent`, and a
 // column added at its right end with a title and a width in pixels (null on

@@ -66,6 +66,212 @@ ZWAPI LRESULT __stdcall KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam)
  * @return always 0. */
 ZWAPI int __stdcall ZelGetWinFlags(void);
 
+/* ---- Window utilities ---------------------------------------------------------
+ * Functions over host windows and the fields of host forms. Where a function
+ * shows, moves, tests the state of or reads the text of a window, a host form
+ * stands for its frame (the form's parent window). A field's flag word (WF_*)
+ * adds behaviour to single windows. */
+#define WF_Required        0x00001 /**< required field: must not be empty */
+#define WF_KeepOnClear     0x00002 /**< left alone by ZelWinClearAllFields */
+#define WF_KeepEdited      0x00004 /**< left alone by ZelWinClearAllEditFlags */
+#define WF_PathDisplay     0x00008 /**< text set into the window is shortened to fit: root and last element stay, "..." for the middle */
+#define WF_ReadOnly        0x00010 /**< no tab stop; a data field is read-only; other kinds ignore mouse clicks */
+#define WF_EnableWhenFilled 0x10000 /**< enabled only while every required field of the form is filled (checked on each change of text or selection) */
+
+#define ZW_WAIT_HostOff    0 /**< ZelWaitCursor: end one ZW_WAIT_HostOn; the outermost switches the host's wait cursor off */
+#define ZW_WAIT_HostOn     1 /**< ZelWaitCursor: the host's wait cursor on (nested calls only count) */
+#define ZW_WAIT_Show       2 /**< ZelWaitCursor: show the wait cursor now, keeping the cursor it replaces (not counted) */
+#define ZW_WAIT_Restore    3 /**< ZelWaitCursor: put the kept cursor back (not counted) */
+#define ZW_WAIT_CaptureOn  4 /**< ZelWaitCursor: capture the mouse and show the wait cursor (nested calls only count) */
+#define ZW_WAIT_CaptureOff 5 /**< ZelWaitCursor: end one ZW_WAIT_CaptureOn; the outermost releases the mouse and restores the cursor */
+
+/** The first child of a form whose text, without its first "&", equals a
+ * text (case ignored), in the host's order of the form's objects.
+ * @param form the form
+ * @param text the text looked for
+ * @param typeMask host object types to look among (0x7FFFFFFF: all)
+ * @return the child; 0 when none matches, form is not a window or text is null. */
+ZWAPI HWND __stdcall ZelWinGetHandle(HWND form, LPCWSTR text, DWORD typeMask);
+/** Empties every field of a form: data fields, combo boxes (value and rows),
+ * list boxes, the host's further clearable objects; check boxes and option
+ * buttons are unchecked. Fields with WF_KeepOnClear are left alone.
+ * @param form the form
+ * @return the number of children cleared; -87 when form is not a window. */
+ZWAPI int __stdcall ZelWinClearAllFields(HWND form);
+/** Clears the edited mark of every data field of a form, except those with
+ * WF_KeepEdited.
+ * @param form the form
+ * @return the number of data fields cleared; -87 when form is not a window. */
+ZWAPI int __stdcall ZelWinClearAllEditFlags(HWND form);
+/** The first required field (WF_Required) of a form, in z-order, that is
+ * empty: a data field without text, a list box without selection, a
+ * drop-down list without selection, another combo box without selection and
+ * text.
+ * @param form the form
+ * @return the field; 0 when all are filled or form is not a window. */
+ZWAPI HWND __stdcall ZelWinIsRequiredFieldNull(HWND form);
+/** A window's flag word.
+ * @param window the window
+ * @return the WF_* bits; 0 when it has none or is not a window. */
+ZWAPI DWORD __stdcall ZelWinGetFlags(HWND window);
+/** Sets or clears bits of a window's flag word. The window is subclassed on
+ * first use; WF_EnableWhenFilled also subclasses its parent (and, for a
+ * parent that is a child window, the parent's siblings); WF_ReadOnly changes
+ * the tab stop and a data field's read-only state at once.
+ * @param window a window of this process
+ * @param bits the WF_* bits
+ * @param set nonzero sets the bits, 0 clears them
+ * @return 1; 0 when window is not a window of this process, or memory or the
+ *         window property cannot be had (nothing is then left behind). */
+ZWAPI BOOL __stdcall ZelWinSetFlags(HWND window, DWORD bits, BOOL set);
+/** A window's text (a form's: its frame's caption).
+ * @param window the window
+ * @return a new host string; an empty one when window is not a window. */
+ZWAPI ZW_HSTR __stdcall ZelWinGetText(HWND window);
+/** A window's style (GWL_STYLE).
+ * @param window the window
+ * @return the style; -1 when window is not a window. */
+ZWAPI LONG __stdcall ZelWinGetStyle(HWND window);
+/** Adds or removes style bits.
+ * @param window a window of this process
+ * @param bits the style bits
+ * @param set nonzero adds them, 0 removes them
+ * @return 1 when the style was stored; 0 otherwise or when window is not a
+ *         window of this process. */
+ZWAPI BOOL __stdcall ZelWinSetStyle(HWND window, LONG bits, BOOL set);
+/** Win32 IsChild.
+ * @param parent the parent window
+ * @param window the window
+ * @return nonzero when window is a descendant of parent; 0 otherwise or for
+ *         handles that are not windows. */
+ZWAPI BOOL __stdcall ZelWinIsChild(HWND parent, HWND window);
+/** Win32 IsWindow.
+ * @param window the handle
+ * @return nonzero for a window; 0 otherwise. */
+ZWAPI BOOL __stdcall ZelWinIsWindow(HWND window);
+/** Whether a window (a form: its frame) is maximized.
+ * @param window the window
+ * @return nonzero when maximized; 0 otherwise or when window is not a window. */
+ZWAPI BOOL __stdcall ZelWinIsMaximized(HWND window);
+/** Whether a window (a form: its frame) is minimized.
+ * @param window the window
+ * @return nonzero when minimized; 0 otherwise or when window is not a window. */
+ZWAPI BOOL __stdcall ZelWinIsMinimized(HWND window);
+/** Whether a window (a form: its frame) is neither minimized nor maximized.
+ * @param window the window
+ * @return 1 when restored; 0 otherwise or when window is not a window. */
+ZWAPI BOOL __stdcall ZelWinIsRestored(HWND window);
+/** Moves and sizes a window (a form: its frame) and repaints it.
+ * @param window the window
+ * @param x, y the new position (in the parent's client area for a child)
+ * @param width, height the new size
+ * @return MoveWindow's result; 0 when window is not a window. */
+ZWAPI BOOL __stdcall ZelWinMove(HWND window, int x, int y, int width, int height);
+/** Shows or hides a window. A form or the host's other top-level windows
+ * that are child windows of a window other than an MDI client are shown with
+ * that window.
+ * @param window the window
+ * @param command a ShowWindow command (SW_*)
+ * @return 1 when the window was visible before, else 0 (also when window is
+ *         not a window). */
+ZWAPI BOOL __stdcall ZelWinShow(HWND window, int command);
+/** Selects characters of a data field (EM_SETSEL) or of a combo box's edit
+ * part (CB_SETEDITSEL).
+ * @param window the data field or combo box
+ * @param start first character selected (-1: no selection)
+ * @param end character after the selection (-1: to the end)
+ * @return 1; 0 when window is neither a data field nor a combo box. */
+ZWAPI BOOL __stdcall ZelWinSetSelect(HWND window, short start, short end);
+/** Moves a window in the tab order of its form directly after another one;
+ * without the other one it loses its tab stop instead.
+ * @param window a window of this process
+ * @param after the window it follows, or 0
+ * @return 1, or SetWindowPos's result; 0 when a handle is not a window. */
+ZWAPI BOOL __stdcall ZelWinSetTabOrder(HWND window, HWND after);
+/** Lists a window's properties in the system's order: names into a string
+ * array and values into a number array, both given the bounds 0 to count - 1.
+ * @param window the window
+ * @param names host string array
+ * @param values host number array
+ * @return the number of properties listed; -87 when window is not a window or
+ *         an array is not a live one-dimensional host array. */
+ZWAPI int __stdcall ZelWinEnumProps(HWND window, ZW_HARRAY names, ZW_HARRAY values);
+/** A window property (GetPropW).
+ * @param window the window
+ * @param name the property name
+ * @return the value; 0 when there is none, window is not a window or name is null. */
+ZWAPI HANDLE __stdcall ZelWinGetProp(HWND window, LPCWSTR name);
+/** Sets a window property; only the low 16 bits of the value are stored.
+ * Names beginning with "ZW:" belong to the library and are refused.
+ * @param window the window
+ * @param name the property name
+ * @param value the value
+ * @return SetPropW's result; 0 when window is not a window, or name is null,
+ *         empty or the library's. */
+ZWAPI BOOL __stdcall ZelWinSetProp(HWND window, LPCWSTR name, UINT value);
+/** Removes a window property. Names beginning with "ZW:" belong to the
+ * library and are refused.
+ * @param window the window
+ * @param name the property name
+ * @return 1 when it was removed; 0 when the window had no such property, for a
+ *         name of the library's, or when window is not a window or name is null. */
+ZWAPI BOOL __stdcall ZelWinRemoveProp(HWND window, LPCWSTR name);
+/** Sends a message whose lParam is a text (SendMessageW).
+ * @param window the window
+ * @param message the message
+ * @param wParam its wParam
+ * @param text the text, passed as lParam
+ * @return the window's answer; 0 when window is not a window. */
+ZWAPI LRESULT __stdcall ZelSendMsgString(HWND window, UINT message, WPARAM wParam, LPCWSTR text);
+/** Shows or takes away a wait cursor (ZW_WAIT_*). Modes 0, 1, 4 and 5 share
+ * one nesting counter; extra ends at 0 do nothing; unknown modes are ignored.
+ * Without a mouse, the cursor is put in the middle of the screen and made
+ * visible while a wait cursor shows.
+ * @param mode 0 to 5 (ZW_WAIT_*) */
+ZWAPI void __stdcall ZelWaitCursor(int mode);
+
+/* ---- Message box -----------------------------------------------------------------
+ * A modal box with the application's own buttons. Buttons are made with
+ * ZelMessageLoadButton, passed to ZelMessageBox as host numbers in a host
+ * number array (element 0 on), and freed with ZelMessageFreeButton; one
+ * button can serve many boxes. A button handle's lowest bit is always 0: an
+ * array element with that bit set (handle + 1) marks the button that takes the
+ * keyboard focus. Escape chooses the button whose value is 2, or the only
+ * button. */
+typedef struct ZW_MSGBUTTON_* ZW_HBUTTON; /**< message box button handle */
+#define MSG_IconAsterisk    0x10000 /**< ZelMessageBox icon: IDI_ASTERISK */
+#define MSG_IconHand        0x20000 /**< ZelMessageBox icon: IDI_HAND */
+#define MSG_IconQuestion    0x40000 /**< ZelMessageBox icon: IDI_QUESTION */
+#define MSG_IconExclamation 0x80000 /**< ZelMessageBox icon: IDI_EXCLAMATION */
+
+/** Makes a message box button.
+ * @param text the button's text (null: empty)
+ * @param value what ZelMessageBox returns when it is pressed
+ * @return the button; 0 when memory cannot be had. */
+ZWAPI ZW_HBUTTON __stdcall ZelMessageLoadButton(LPCWSTR text, int value);
+/** Frees a message box button.
+ * @param button the button
+ * @return 1; 0 for a null, stale or unknown handle. */
+ZWAPI BOOL __stdcall ZelMessageFreeButton(ZW_HBUTTON button);
+/** Sets the background colour of the message boxes shown from now on (white
+ * until set).
+ * @param colour the colour (COLORREF)
+ * @return 1 always. */
+ZWAPI BOOL __stdcall ZelMessageSetBkgdColor(COLORREF colour);
+/** Shows a modal message box, owned by the active window, with the buttons
+ * in a row under the text. Texts wider than about two thirds of the screen,
+ * or with line feeds or tabs, are wrapped (tabs expanded).
+ * @param text the message
+ * @param caption the box's caption
+ * @param icon 0 for no icon; an icon picture (ZelPicLoad with PIC_FormatIcon);
+ *        or MSG_Icon* (the first of the flags present is shown)
+ * @param buttons host number array of button handles, from element 0
+ * @param count number of buttons
+ * @return the value of the button pressed; 0 when text or caption is null,
+ *         count is not positive, an element is not a live button, icon is a
+ *         picture that is not a live icon picture, or the box cannot be made. */
+ZWAPI int __stdcall ZelMessageBox(LPCWSTR text, LPCWSTR caption, UINT_PTR icon, ZW_HARRAY buttons, int count);
+
 /* ---- Library information and error recovery ------------------------------ */
 /** Shows the modal error-recovery dialog ("Retry" or "Halt Application"),
  * owned by the active window.

@@ -9,6 +9,11 @@
 #define IDC_RECOVERY_RETRY 203
 #define IDC_RECOVERY_HALT 204
 
+/* The message box with application-defined buttons and its controls. */
+#define IDD_MESSAGE_BOX 301
+#define IDC_MESSAGE_ICON 302
+#define IDC_MESSAGE_TEXT 303
+
 /* String-table ids used by the frame. */
 #define IDS_VERSION_COPYRIGHT_PATH 2
 #define IDS_VERSION_PRODUCT_PATH 4

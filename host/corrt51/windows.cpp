@@ -21,6 +21,7 @@ HWND lastValidateFocus = nullptr;
 
 int fieldEditedCount = 0;
 HWND lastFieldEdited = nullptr;
+std::map<HWND, bool> fieldEdited;  // the edited mark of each field the library set or cleared
 
 int initDialogCount = 0;
 HWND lastInitDialog = nullptr;
@@ -48,9 +49,10 @@ extern "C" BOOL __stdcall HostValidateFocus(HWND window, int, int) {
     return focusAnswer;
 }
 
-extern "C" void __stdcall HostSetFieldEdited(HWND window, BOOL) {
+extern "C" void __stdcall HostSetFieldEdited(HWND window, BOOL edited) {
     ++fieldEditedCount;
     lastFieldEdited = window;
+    fieldEdited[window] = edited != FALSE;
 }
 
 extern "C" void __stdcall HostSetRedraw(HWND window, BOOL redraw) {
@@ -99,6 +101,11 @@ extern "C" int __stdcall HostTestValidateFocusCount(HWND* lastWindow) {
 extern "C" int __stdcall HostTestFieldEditedCount(HWND* lastWindow) {
     if (lastWindow) *lastWindow = lastFieldEdited;
     return fieldEditedCount;
+}
+
+extern "C" BOOL __stdcall HostTestIsFieldEdited(HWND window) {
+    auto it = fieldEdited.find(window);
+    return it != fieldEdited.end() && it->second;
 }
 
 extern "C" int __stdcall HostTestInitDialogCount(HWND* lastDialog) {

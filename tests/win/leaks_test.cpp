@@ -20,7 +20,7 @@ namespace {
 
 // The kinds the query counts, in its order.
 constexpr const char* kKinds[] = {"row records", "tree nodes", "pictures",      "cache fonts",
-                                  "window objects", "caches", "timing marks", "string tables"};
+                                  "window objects", "caches", "timing marks", "string tables", "message buttons"};
 constexpr int kKindCount = static_cast<int>(std::size(kKinds));
 
 using LiveQuery = int(__stdcall*)(int kind);
@@ -205,6 +205,27 @@ TEST(Leaks, StringTablesAndTimingMarksAreFreed) {
     EXPECT_EQ(Query()(6), marks);
     ZelDebugBeginTime();  // back to the one mark counted at the start
     ExpectSame(before, Now(), "string tables and timing marks");
+}
+
+// Message boxes shown many times give back their windows and brush; buttons
+// are counted while the application holds them.
+TEST(Leaks, MessageBoxesAndTheirButtons) {
+    const Counts before = Now();
+    for (int i = 0; i < 20; ++i) {
+        ZW_HBUTTON yes = ZelMessageLoadButton(L"&Yes", 6), no = ZelMessageLoadButton(L"&No", 7);
+        EXPECT_EQ(Query()(8), before.live[8] + 2);
+        zwtest::HostArray buttons(HOST_ARRAY_NUMBER);
+        HostNumber number{};
+        HostDoubleToNumber(double(reinterpret_cast<UINT_PTR>(yes)), &number);
+        HostArrayPutNumber(buttons, &number, 0);
+        HostDoubleToNumber(double(reinterpret_cast<UINT_PTR>(no)), &number);
+        HostArrayPutNumber(buttons, &number, 1);
+        zwtest::DialogWatcher answer([](const zwtest::SeenDialog& seen) { return seen.buttonIds.back(); });
+        EXPECT_EQ(ZelMessageBox(L"Save the changes?", L"Leaks", MSG_IconQuestion, buttons, 2), 7);
+        ZelMessageFreeButton(yes);
+        ZelMessageFreeButton(no);
+    }
+    ExpectSame(before, Now(), "message boxes");
 }
 
 }  // namespace

@@ -15,6 +15,7 @@ enum LiveKind : int {
     kLiveCaches,          // picture and font caches of outline boxes
     kLiveTimingMarks,     // marks of the performance timer
     kLiveStringTables,    // string tables loaded and not freed
+    kLiveMessageButtons,  // message box buttons made and not freed
     kLiveKindCount
 };
 
