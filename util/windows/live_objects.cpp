@@ -10,6 +10,7 @@
 #include "frame/wnd.h"
 #include "util/strings/table_registry.h"
 #include "util/windows/debug_timing.h"
+#include "util/windows/menus/menu_state.h"
 
 namespace zw {
 
@@ -23,6 +24,7 @@ int LiveObjectCount(int kind) {
     case kLiveCaches: return static_cast<int>(LiveCacheCount());
     case kLiveTimingMarks: return static_cast<int>(windows::LiveTimingMarkCount());
     case kLiveStringTables: return static_cast<int>(strings::LiveTableCount());
+    case kLiveMenuRecords: return static_cast<int>(menus::LiveMenuRecordCount());
     case kLiveKindCount: {
         int sum = 0;
         for (int k = 0; k < kLiveKindCount; ++k) sum += LiveObjectCount(k);

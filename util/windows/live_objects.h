@@ -15,6 +15,7 @@ enum LiveKind : int {
     kLiveCaches,          // picture and font caches of outline boxes
     kLiveTimingMarks,     // marks of the performance timer
     kLiveStringTables,    // string tables loaded and not freed
+    kLiveMenuRecords,     // menu states of windows and the item records in use
     kLiveKindCount
 };
 
