@@ -68,9 +68,13 @@ void DrawCheckMark(HDC dc, const RECT& cell, COLORREF ink, COLORREF background) 
     // bits in the background colour.
     SetTextColor(dc, ink);
     SetBkColor(dc, background);
+    // A check bitmap wider than the column must not cover the picture.
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, cell.left, cell.top, cell.right, cell.bottom);
     const int x = cell.left + (cell.right - cell.left - size.bmWidth) / 2;
     const int y = cell.top + (cell.bottom - cell.top - size.bmHeight) / 2;
     BitBlt(dc, x, y, size.bmWidth, size.bmHeight, source.Get(), 0, 0, SRCCOPY);
+    RestoreDC(dc, saved);
 }
 
 }  // namespace
