@@ -21,6 +21,7 @@
 //     3030 HostGetCurrentDir   3031 HostStrSplit        3032 HostStrFind
 //     3033 HostDecimalToNumber 3034 HostValueToDouble
 //     3035 HostGetWindowProperty 3036 HostLoadAppResource 3037 HostFreeAppResource
+//     3038 HostGetFrameObject
 //   cortl51.dll (table windows)
 //     3100 HostTblGetColumn    3101 HostTblColumnPos    3102 HostTblSetContextRow
 //     3103 HostTblGetColumnFlag 3104 HostTblSetColumnFlag 3105 HostTblSetCellColor
@@ -124,6 +125,66 @@ HOSTAPI BOOL __stdcall HostGetWindowProperty(HWND window, int property, HOSTSTR*
 // HostFreeAppResource, with the bytes and their count, or 0 when there is none.
 HOSTAPI DWORD __stdcall HostLoadAppResource(LPCWSTR name, const void** bytes, DWORD* size); // 3036
 HOSTAPI void __stdcall HostFreeAppResource(DWORD resource);                        // 3037
+
+// ---- corrt51.dll: frame windows and their menus ------------------------------
+// A host frame window (class "Pellam:AccFrame") owns its menu through its frame
+// object, a CRtkFrameWnd or a CRtkMDIFrameWnd (both have the same set of menu
+// methods). Every change the library makes to a menu of a frame goes through
+// these methods, so that the host's own menu model stays in step. The library
+// and the host build this interface with the same compiler (virtual calls);
+// only the host makes and destroys frame objects.
+//
+// Item numbering of the methods that take `item`: a value from 0 to 1023 is a
+// 0-based position in `menu`, 1024 or more a command identifier.
+
+// What InsertMenuW puts into a menu: Win32 InsertMenuW's arguments but the position.
+struct HostFrameMenuItem {
+    HMENU menu;           // the frame's menu, its system menu or a popup nested in its menu
+    UINT flags;           // MF_ bits, with MF_BYPOSITION or MF_BYCOMMAND for `before`
+    UINT identifier;      // command identifier of the new item
+    const WCHAR* text;    // the item's text
+};
+
+class HostFrameWnd {
+public:
+    // The menu the frame owns (its menu bar, shown or not).
+    virtual HMENU GetOurMenuHandle() = 0;
+    // Makes `menu` the frame's menu again after a change of its items.
+    virtual void AttachMenu(HMENU menu) = 0;
+    // Redraws the frame's menu bar.
+    virtual void UpdateMenuBar() = 0;
+    // Inserts an item before `before` (a position or a command identifier, as
+    // the item's flags say); `item` is the address of a HostFrameMenuItem (a
+    // 32-bit long in the host's own interface). Nonzero on success.
+    virtual BOOL InsertMenuW(UINT before, LONG_PTR item) = 0;
+    // Checks (or unchecks) item `item` of `menu`, whose command identifier is
+    // `identifier` ((UINT)-1 for a popup); nonzero on success.
+    virtual BOOL SetMenuCheck(HMENU menu, int item, UINT identifier, BOOL checked) = 0;
+    // Enables (or disables and greys) an item, as SetMenuCheck; nonzero on success.
+    virtual BOOL SetMenuEnable(HMENU menu, int item, UINT identifier, BOOL enabled) = 0;
+    // Nonzero when the command is checked / enabled; 0 when there is no such command.
+    virtual BOOL GetMenuCheck(UINT identifier) = 0;
+    virtual BOOL GetMenuEnable(UINT identifier) = 0;
+    // Changes the text of a command; nonzero on success.
+    virtual BOOL SetMenuText(UINT identifier, const WCHAR* text) = 0;
+    // The text of a command, valid until the next call of the frame; null
+    // when there is no such command.
+    virtual const WCHAR* GetMenuText(UINT identifier) = 0;
+    // Gives a command a picture shown beside its text (the text replaces the
+    // item's when not empty): an icon, or a bitmap with its transparency mask
+    // (1 where transparent, may be null) and its size in pixels. The frame
+    // draws it; the handles stay the caller's. Nonzero on success.
+    virtual BOOL SetMenuPicture(UINT identifier, const WCHAR* text, HICON icon) = 0;
+    virtual BOOL SetMenuPicture(UINT identifier, const WCHAR* text, HBITMAP bitmap, HBITMAP mask, int width,
+                                int height) = 0;
+
+protected:
+    ~HostFrameWnd() = default;
+};
+
+// The frame object of a host frame window; null for any other window and for
+// a frame window whose object is neither a CRtkFrameWnd nor a CRtkMDIFrameWnd.
+HOSTAPI HostFrameWnd* __stdcall HostGetFrameObject(HWND window);                     // 3038
 
 // ---- corrt51.dll: list and combo boxes ------------------------------------
 HOSTAPI int __stdcall HostListClear(HWND list);                                    // 59

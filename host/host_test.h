@@ -121,3 +121,17 @@ HOSTTEST COLORREF __stdcall HostTestCellColor(HWND table, LONG row, int position
 HOSTTEST int __stdcall HostTestColumnWidth(HWND column);
 // The table's context row, -1 when none was set.
 HOSTTEST LONG __stdcall HostTestContextRow(HWND table);
+
+// Frame windows (class "Pellam:AccFrame"), hidden, with `menu` as the frame's
+// own menu (GetOurMenuHandle), shown as the window's menu bar when `menuBar`
+// is nonzero. `kind`: 1 a CRtkFrameWnd, 2 a CRtkMDIFrameWnd (with an MDI
+// client window as its child), 0 a frame window whose object is neither
+// (HostGetFrameObject answers null; its menu is always its menu bar). The
+// frame destroys its menu with itself.
+HOSTTEST HWND __stdcall HostTestCreateFrame(int kind, HMENU menu, BOOL menuBar);
+// The frame methods called since the last take, one line each ("Name
+// arguments\n"; GetOurMenuHandle is not written), copied into `buffer` (at
+// most size - 1 characters and a terminator; null takes without copying);
+// the log is emptied. The length of the whole log; -1 for a window that is not
+// a frame with a frame object.
+HOSTTEST int __stdcall HostTestTakeFrameLog(HWND frame, LPWSTR buffer, int size);

@@ -1656,6 +1656,153 @@ ZWAPI int __stdcall ZelFontFree(HFONT font);
  * @return the number of fonts; -87 when an array is not a live one-dimensional
  *         host array, -8 on an internal failure. */
 ZWAPI int __stdcall ZelFontEnum(UINT which, ZW_HARRAY names, ZW_HARRAY types);
+/* ---- Menus ------------------------------------------------------------------ */
+/* Item numbering. On a menu of a host frame window (class "Pellam:AccFrame",
+ * whose menu is changed through the frame's own methods) an item value from 0
+ * to 1023 is a 0-based position and 1024 or more a command identifier. On
+ * other menus a value of 0 or more is a position and a negative value is
+ * itself the command identifier (MF_BYCOMMAND); for inserting, deleting and
+ * the texts -1 counts as a position, so that -1 inserts at the end.
+ * Inserted items get their owner window's next free command identifier: one
+ * more than the highest in its menu when the library first changed it. In
+ * texts "\\t" written as backslash and t starts the accelerator column.
+ * Pictures and fonts are those of ZelPicLoad and ZelFontLoad; the library
+ * draws the items that show them, and forgets its records of a window's
+ * items when the window is destroyed. */
+
+/** The menu of a window.
+ * @param window any window
+ * @return the window's menu bar, else its parent's, else the own menu of the
+ *         host frame that is or contains the window; 0 when there is none or
+ *         the window is not a window. */
+ZWAPI HMENU __stdcall ZelMenuGetHandle(HWND window);
+/** The system menu of a window.
+ * @param window any window
+ * @return the window's system menu, else its parent's; 0 when neither has one
+ *         or the window is not a window. */
+ZWAPI HMENU __stdcall ZelMenuGetSystemHandle(HWND window);
+/** The popup menu an item opens.
+ * @param menu the menu
+ * @param position 0-based position of the item
+ * @return the popup; 0 when the item opens none or menu is not a menu. */
+ZWAPI HMENU __stdcall ZelMenuGetPopupHandle(HMENU menu, int position);
+/** The number of items of a menu.
+ * @param menu the menu
+ * @return the item count; -1 when menu is not a menu. */
+ZWAPI int __stdcall ZelMenuGetCount(HMENU menu);
+/** Puts a check mark at an item.
+ * @param menu the menu
+ * @param item position or command identifier (see Item numbering)
+ * @return 1 when done; 0 when there is no such item or menu is not a menu. */
+ZWAPI BOOL __stdcall ZelMenuCheck(HMENU menu, int item);
+/** Takes an item's check mark away.
+ * @param menu the menu
+ * @param item position or command identifier
+ * @return 1 when done; 0 when there is no such item or menu is not a menu. */
+ZWAPI BOOL __stdcall ZelMenuUncheck(HMENU menu, int item);
+/** Enables an item.
+ * @param menu the menu
+ * @param item position or command identifier
+ * @return 1 when done; 0 when there is no such item or menu is not a menu. */
+ZWAPI BOOL __stdcall ZelMenuEnable(HMENU menu, int item);
+/** Disables an item and shows it greyed.
+ * @param menu the menu
+ * @param item position or command identifier
+ * @return 1 when done; 0 when there is no such item or menu is not a menu. */
+ZWAPI BOOL __stdcall ZelMenuDisable(HMENU menu, int item);
+/** Whether an item has a check mark.
+ * @param menu the menu
+ * @param item position or command identifier
+ * @return nonzero when checked; 0 when not, when there is no such item or
+ *         menu is not a menu. */
+ZWAPI BOOL __stdcall ZelMenuIsChecked(HMENU menu, int item);
+/** Whether an item is enabled.
+ * @param menu the menu
+ * @param item position or command identifier
+ * @return nonzero when enabled; 0 when disabled or greyed, when there is no
+ *         such item or menu is not a menu. */
+ZWAPI BOOL __stdcall ZelMenuIsEnabled(HMENU menu, int item);
+/** The text of an item (for the items the library draws, the text it keeps).
+ * @param menu the menu
+ * @param item position (-1 names none) or command identifier
+ * @param window the window the menu belongs to (not needed to find the text)
+ * @return a new host string with the text; an empty one when there is no
+ *         such item or menu is not a menu. */
+ZWAPI ZW_HSTR __stdcall ZelMenuGetText(HMENU menu, int item, HWND window);
+/** Changes the text of an item.
+ * @param menu the menu
+ * @param item position (-1 names none) or command identifier
+ * @param text the new text ("\\t" starts the accelerator column)
+ * @param window the window whose menu bar is redrawn when the item is on it (may be 0)
+ * @return 1 when done; 0 when there is no such item, text is null, memory is
+ *         short or menu is not a menu. */
+ZWAPI BOOL __stdcall ZelMenuSetText(HMENU menu, int item, LPCWSTR text, HWND window);
+/** Inserts a text item.
+ * @param menu the menu: the window's menu bar or a popup in it, its system
+ *        menu, its parent's menu, or a menu of a host frame
+ * @param item the item before which the new one goes: position (-1 the end)
+ *        or command identifier
+ * @param text the item's text ("\\t" starts the accelerator column)
+ * @param window the window the menu belongs to
+ * @param flags MF_GRAYED, MF_DISABLED, MF_CHECKED, MF_MENUBREAK,
+ *        MF_MENUBARBREAK, MF_SEPARATOR or MF_RIGHTJUSTIFY; other bits are ignored
+ * @return the new item's command identifier; 0 when the menu belongs to none
+ *         of those windows, the item is not there, text is null, memory is
+ *         short, or menu or window is not one. */
+ZWAPI UINT __stdcall ZelMenuInsert(HMENU menu, int item, LPCWSTR text, HWND window, UINT flags);
+/** Inserts an item showing a picture before its text.
+ * @param menu the menu (as for ZelMenuInsert)
+ * @param item the item before which the new one goes
+ * @param text the item's text
+ * @param window the window the menu belongs to
+ * @param picture the picture (ZelPicLoad); the application keeps it alive
+ *        while the item shows it
+ * @param flags MF_ bits as for ZelMenuInsert
+ * @return the new item's command identifier; 0 as for ZelMenuInsert, and for
+ *         a null or stale picture. */
+ZWAPI UINT __stdcall ZelMenuInsertPicture(HMENU menu, int item, LPCWSTR text, HWND window, ZW_HPIC picture,
+                                          UINT flags);
+/** Inserts an item whose text is drawn in a chosen font.
+ * @param menu the menu (as for ZelMenuInsert)
+ * @param item the item before which the new one goes
+ * @param text the item's text
+ * @param window the window the menu belongs to
+ * @param font the font (ZelFontLoad); the application keeps it alive while
+ *        the item shows it
+ * @return the new item's command identifier; 0 as for ZelMenuInsert, and
+ *         when font is not a font. */
+ZWAPI UINT __stdcall ZelMenuInsertFont(HMENU menu, int item, LPCWSTR text, HWND window, HFONT font);
+/** Shows a picture before an item's text. Outside host frames an item the
+ * library inserted, or any item given an icon, becomes drawn by the library;
+ * another item shows a bitmap in its check-mark place.
+ * @param menu the menu (as for ZelMenuInsert)
+ * @param item position or command identifier
+ * @param text the item's new text; null or empty keeps it
+ * @param window the window the menu belongs to
+ * @param picture the picture (ZelPicLoad)
+ * @param flags MF_GRAYED, MF_DISABLED or MF_CHECKED for an item the library
+ *        starts to draw
+ * @return 1 when done; 0 when there is no such item, the menu belongs to no
+ *         window named, the picture is null or stale, memory is short, or menu
+ *         or window is not one. */
+ZWAPI BOOL __stdcall ZelMenuSetPicture(HMENU menu, int item, LPCWSTR text, HWND window, ZW_HPIC picture,
+                                       UINT flags);
+/** Draws an item's text in a chosen font (the library draws the item from then on).
+ * @param menu the menu (as for ZelMenuInsert)
+ * @param item position or command identifier
+ * @param text the item's new text; null or empty keeps it
+ * @param window the window the menu belongs to
+ * @param font the font (ZelFontLoad)
+ * @return 1 when done; 0 when there is no such item, the menu belongs to no
+ *         window named, font is not a font, memory is short, or menu or window
+ *         is not one. */
+ZWAPI BOOL __stdcall ZelMenuSetFont(HMENU menu, int item, LPCWSTR text, HWND window, HFONT font);
+/** Deletes an item (a popup with its menu).
+ * @param menu the menu
+ * @param item position (-1 names none) or command identifier
+ * @param window the window whose menu bar is redrawn when the item was on it (may be 0)
+ * @return 1 when done; 0 when there is no such item or menu is not a menu. */
+ZWAPI BOOL __stdcall ZelMenuDelete(HMENU menu, int item, HWND window);
 /* ---- Arrays and numbers ---------------------------------------------------- */
 /* Host arrays are one-dimensional: an array of more dimensions (or a handle
  * the host does not know) is refused. Element type codes: 1 Bool, 2 date/time,

@@ -96,10 +96,14 @@ TEST(AllocationFailure, EachFamilyFailsCleanlyAndRecovers) {
     zwtest::TempFolder folder(L"allocfail");
     ASSERT_TRUE(zwtest::WriteFileBytes(folder / L"walk.ini", "[Walk]\r\none=1\r\ntwo=2\r\nthree=3\r\n"));
     const std::wstring ini = folder / L"walk.ini";
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, 100, L"&Open");
 
     const Family families[] = {
         {"strings", [] { return Narrow(TakeHostText(Armed([] { return ZelStrTrim(L"  padded  "); }))); }, {}, 1},
         {"outline text", [&] { return Narrow(TakeHostText(Armed([&] { return ZelListGetText(box, 1); }))); }, {}, 1},
+        {"menu text", [&] { return Narrow(TakeHostText(Armed([&] { return ZelMenuGetText(menu, 0, nullptr); }))); },
+         {}, 1},
         {"arrays",
          [] {
              HostArray source({L"a", L"b", L"c"});
@@ -145,6 +149,7 @@ TEST(AllocationFailure, EachFamilyFailsCleanlyAndRecovers) {
     };
     for (const Family& f : families) Walk(f);
     EXPECT_EQ(HostTestAllocationsBeforeFailure(), 0);
+    DestroyMenu(menu);
 }
 
 }  // namespace

@@ -19,8 +19,9 @@
 namespace {
 
 // The kinds the query counts, in its order.
-constexpr const char* kKinds[] = {"row records", "tree nodes", "pictures",      "cache fonts",
-                                  "window objects", "caches", "timing marks", "string tables", "message buttons"};
+constexpr const char* kKinds[] = {"row records",  "tree nodes",    "pictures",        "cache fonts",
+                                  "window objects", "caches",      "timing marks",    "string tables",
+                                  "message buttons", "menu records"};
 constexpr int kKindCount = static_cast<int>(std::size(kKinds));
 
 using LiveQuery = int(__stdcall*)(int kind);

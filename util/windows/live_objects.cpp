@@ -11,6 +11,7 @@
 #include "util/strings/table_registry.h"
 #include "util/windows/debug_timing.h"
 #include "util/windows/message_box/msg_button.h"
+#include "util/windows/menus/menu_state.h"
 
 namespace zw {
 
@@ -25,6 +26,7 @@ int LiveObjectCount(int kind) {
     case kLiveTimingMarks: return static_cast<int>(windows::LiveTimingMarkCount());
     case kLiveStringTables: return static_cast<int>(strings::LiveTableCount());
     case kLiveMessageButtons: return static_cast<int>(msgbox::MessageButton::LiveCount());
+    case kLiveMenuRecords: return static_cast<int>(menus::LiveMenuRecordCount());
     case kLiveKindCount: {
         int sum = 0;
         for (int k = 0; k < kLiveKindCount; ++k) sum += LiveObjectCount(k);

@@ -16,6 +16,7 @@ enum LiveKind : int {
     kLiveTimingMarks,     // marks of the performance timer
     kLiveStringTables,    // string tables loaded and not freed
     kLiveMessageButtons,  // message box buttons made and not freed
+    kLiveMenuRecords,     // menu states of windows and the item records in use
     kLiveKindCount
 };
 
