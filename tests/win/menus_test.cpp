@@ -21,7 +21,7 @@ namespace {
 using zwtest::TakeHostText;
 using Change = BOOL(__stdcall*)(HMENU, int);
 
-constexpr int kLiveMenuRecords = 8;  // the leak-accounting kind of menu states and item records
+constexpr int kLiveMenuRecords = 9;  // the leak-accounting kind of menu states and item records
 constexpr COLORREF kPictureInk = RGB(200, 0, 0);
 constexpr COLORREF kUntouched = RGB(1, 2, 3);
 
