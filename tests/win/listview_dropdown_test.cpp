@@ -157,7 +157,8 @@ TEST(ListViewDropDown, NewDropDownIsReadOnlyWithAListOf350By250) {
     EXPECT_EQ(GetClassLongW(d.window, GCL_STYLE), 0x4088u);
     EXPECT_EQ(DWORD(GetWindowLongW(d.edit, GWL_STYLE)) & ~DWORD(ES_READONLY), 0x50010080u);
     EXPECT_EQ(GetDlgCtrlID(d.edit), 0);
-    EXPECT_EQ(DWORD(GetWindowLongW(d.popup, GWL_STYLE)) & 0xFFFF0000u, DWORD(WS_POPUP | WS_CLIPCHILDREN | WS_BORDER));
+    const DWORD popupStyle = WS_POPUP | WS_CLIPCHILDREN | WS_BORDER;
+    EXPECT_EQ(DWORD(GetWindowLongW(d.popup, GWL_STYLE)) & popupStyle, popupStyle);
     EXPECT_FALSE(d.Open());
     EXPECT_EQ(d.Notes(), std::vector<int>{}) << "creation notifies nobody";
 
@@ -174,6 +175,7 @@ TEST(ListViewDropDown, NewDropDownIsReadOnlyWithAListOf350By250) {
     SetWindowTextW(d.window, L"typed");
     EXPECT_EQ(WindowText(d.edit), L"typed");
     EXPECT_EQ(WindowText(d.window), L"typed");
+    EXPECT_EQ(d.Notes(), std::vector<int>{0x300});
 
     // 350 x 250 until resized; resizing keeps the list's place, and it opens at its new size.
     RECT r = WindowRect(d.popup);
@@ -189,6 +191,7 @@ TEST(ListViewDropDown, NewDropDownIsReadOnlyWithAListOf350By250) {
         EXPECT_EQ(r.left * 10000 + r.top, before.left * 10000 + before.top);
     }
     d.Press();
+    EXPECT_EQ(d.Notes(), std::vector<int>{7});
     ASSERT_TRUE(d.Open());
     r = WindowRect(d.popup);
     EXPECT_EQ(r.right - r.left, 400);
