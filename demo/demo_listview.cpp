@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 
+#include "demo/demo_arrays.h"
 #include "host/host_test.h"
 #include "include/zwi51.h"
 
@@ -13,28 +14,6 @@ namespace {
 
 ZW_HPIC LibraryBitmap(const wchar_t* name, UINT size) {
     return ZelPicLoad(PIC_FromModule | PIC_FormatBitmap | size, L"zwi51.dll", name);
-}
-
-HARRAY Texts(std::initializer_list<const wchar_t*> texts) {
-    HARRAY array = HostArrayCreate(HOST_ARRAY_STRING);
-    LONG index = 0;
-    for (const wchar_t* text : texts) {
-        HOSTSTR element = HostTestNewString(text);
-        HostArrayPutString(array, element, index++);
-        HostTestFreeString(element);
-    }
-    return array;
-}
-
-HARRAY Numbers(std::initializer_list<int> numbers) {
-    HARRAY array = HostArrayCreate(HOST_ARRAY_NUMBER);
-    LONG index = 0;
-    for (int value : numbers) {
-        HostNumber number{};
-        HostIntToNumber(value, &number);
-        HostArrayPutNumber(array, &number, index++);
-    }
-    return array;
 }
 
 }  // namespace

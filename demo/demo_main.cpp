@@ -174,8 +174,8 @@ void ShowCalendarDemo(HWND form, HWND calendar, void* instance);  // demo_calend
 void ShowOutlineDemo(HWND form);                                    // demo_outline.cpp
 void ShowPopulateDemo(HWND form);                                   // demo_populate.cpp
 void ShowListViewDemo(void* listView);                              // demo_listview.cpp
-void ShowDropDownDemo(HWND form, HWND dateField, void* dateInstance, HWND colourField,
-                      void* colourInstance);                           // demo_dropdowns.cpp
+void ShowDropDownDemo(HWND form, HWND dateField, void* dateInstance, HWND colourField, void* colourInstance,
+                      HWND listField, void* listInstance);              // demo_dropdowns.cpp
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     std::wstring screenshot;
@@ -204,7 +204,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     ShowOutlineDemo(form);
     ShowPopulateDemo(form);
     ShowListViewDemo(controls[4].instance);
-    ShowDropDownDemo(form, controls[1].window, controls[1].instance, controls[3].window, controls[3].instance);
+    ShowDropDownDemo(form, controls[1].window, controls[1].instance, controls[3].window, controls[3].instance,
+                     controls[5].window, controls[5].instance);
     ShowWindow(form, screenshot.empty() ? show : SW_SHOW);
     UpdateWindow(form);
 

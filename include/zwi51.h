@@ -2572,6 +2572,42 @@ ZWAPI BOOL __stdcall ZelLVImageRemoveAll(void* list);
  * @return 1 when both were replaced; 0 when not (no such image), for a null
  *         or stale picture, or a bad list. */
 ZWAPI BOOL __stdcall ZelLVImageReplace(void* list, int index, ZW_HPIC large, ZW_HPIC small);
+/* ---- List view drop-down ------------------------------------------------------ */
+/* An edit field ("cListViewDropDown") whose button opens a list view below
+ * it, addressed by the instance it announced with ZWM_ControlCreate. A null
+ * instance shows message 48 and fails; an instance that is no live list view
+ * drop-down fails (a bad instance below is either). The field is read-only
+ * until it is made editable; its window text is the field's. A row chosen in
+ * the open list puts its text (column 0) into the field; so does a row
+ * selected with ZelLVSetItemState on the list. Notifications (WM_COMMAND to
+ * the owner, code in the high word of wParam): 7 dropped down, 8 closed up,
+ * 1 a row was chosen, 10 the list was cancelled with Escape, 0x300 the
+ * field's text changed, and the list's own notifications as a list view's.
+ * Posted to the drop-down itself: 0x2006 when a row was chosen, 0x2004 when
+ * the focused field's text changed; 0x600A is sent to it once it is created. */
+
+/** The pop-up list, for the ZelLV functions (350 by 250 pixels until
+ * ZelLVCmbSetListSize changes it).
+ * @param dropDown the list view drop-down's instance
+ * @return the list object; 0 for a bad instance. */
+ZWAPI void* __stdcall ZelLVCmbGetListView(void* dropDown);
+/** Whether text may be typed into the field.
+ * @param dropDown the list view drop-down's instance
+ * @return 1 editable, 0 read-only; 0 for a bad instance. */
+ZWAPI BOOL __stdcall ZelLVCmbGetEditable(void* dropDown);
+/** Makes the field editable or read-only and repaints the drop-down.
+ * @param dropDown the list view drop-down's instance
+ * @param editable nonzero: editable; 0: read-only
+ * @return the previous flag (1 or 0); 0 for a bad instance. */
+ZWAPI BOOL __stdcall ZelLVCmbSetEditable(void* dropDown, BOOL editable);
+/** Resizes the pop-up list without moving, reordering or activating it; it
+ * opens at that size from then on.
+ * @param dropDown the list view drop-down's instance
+ * @param width the list's new width in pixels
+ * @param height the list's new height in pixels
+ * @return nonzero when the list was resized; 0 when it was not, and for a bad
+ * instance (no debug line). */
+ZWAPI BOOL __stdcall ZelLVCmbSetListSize(void* dropDown, int width, int height);
 
 #ifdef __cplusplus
 }

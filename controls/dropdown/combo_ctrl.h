@@ -11,7 +11,8 @@
 // popup, how it is given the control's value, where it goes, and what the
 // children's other notifications mean.
 //
-// A drop-down of this kind (the calendar's is CComboCal, the palette's CComboPal):
+// A drop-down of this kind (the calendar's is CComboCal, the palette's CComboPal, the
+// list view's CCmbHeaderLB):
 //
 //   class CComboThing : public CComboCtrl {
 //   protected:

@@ -1,12 +1,16 @@
 // The drop-downs' portable parts: the layout of edit and button, the popup's
-// place on the screen, and the stored forms of the drop-down records.
+// place on the screen, and the stored forms of the drop-down records (the
+// list view drop-down's over a list record of the first stored version).
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 #include "controls/calendar/core/prop_combo_cal.h"
 #include "controls/dropdown/core/dropdown_layout.h"
 #include "controls/dropdown/core/prop_combo_ctrl.h"
+#include "controls/listview/core/header_list_records.h"
+#include "controls/listview/core/prop_cmb_header_lb.h"
 #include "controls/palette/core/prop_combo_pal.h"
 
 using namespace zw::dropdown;
@@ -39,6 +43,17 @@ Bytes Store(Record& record) {
 void Append(Bytes& to, std::initializer_list<int> bytes) {
     for (int b : bytes) to.push_back(static_cast<std::uint8_t>(b));
 }
+
+// A list record of the list view's first stored version: its columns, then
+// the version 0 that ends it.
+struct ColumnsOnlyList {
+    std::int32_t bDropDown = 0;
+    zw::listview::CHdrLBColumnArray columns;
+    void Serialize(zw::Archive& ar) {
+        ar.ObjectArray(columns);
+        ar.Version(0);
+    }
+};
 
 }  // namespace
 
@@ -120,4 +135,22 @@ TEST(DropDownRecords, StoredFormsAndTheirDefaults) {
     zw::palette::SPropPalette plain;
     plain.bAutoSize = plain.bDropDown = 1;
     EXPECT_EQ(Store(palette), Store(plain));
+
+    // The list view drop-down: the container's record (read-only), the list's
+    // (in drop-down mode), then a version 1 that loading reads and ignores.
+    zw::listview::ComboListRecord<ColumnsOnlyList> list;
+    EXPECT_EQ(list.combo.editable, 0);
+    EXPECT_EQ(list.list.bDropDown, 1);
+    list.combo.text = u"x";
+    list.list.columns.push_back(std::make_unique<zw::listview::SHdrLBColumn>(u"C", 2, 40));
+    Bytes listBytes{1, 0, 0, 0, 0, 0xFF, 0xFE, 0xFF, 1, 'x', 0};
+    Append(listBytes, {1, 0, 0xFF, 0xFF, 1, 0, 12, 0, 'S', 'H', 'd', 'r', 'L', 'B', 'C', 'o', 'l', 'u', 'm', 'n'});
+    Append(listBytes, {1, 0, 0, 0, 0xFF, 0xFE, 0xFF, 1, 'C', 0, 2, 0, 0, 0, 40, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0});
+    EXPECT_EQ(Store(list), listBytes);
+    Bytes laterBytes = listBytes;
+    laterBytes[laterBytes.size() - 4] = 7;
+    zw::listview::ComboListRecord<ColumnsOnlyList> reloaded;
+    ASSERT_TRUE(Load(laterBytes, reloaded)) << "any trailing version";
+    EXPECT_EQ(Store(reloaded), listBytes);
+    EXPECT_EQ(reloaded.list.bDropDown, 1) << "not stored";
 }

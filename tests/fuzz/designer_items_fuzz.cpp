@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "controls/calendar/core/calendar_style.h"
+#include "controls/listview/core/header_list_records.h"
+#include "controls/listview/core/prop_cmb_header_lb.h"
 #include "controls/palette/core/palette_record.h"
 #include "controls/spin/core/spin_value.h"
 #include "controls/splitter/core/prop_splitter.h"
@@ -17,6 +19,19 @@
 using Bytes = std::vector<std::uint8_t>;
 
 namespace {
+
+// The list view drop-down's record over a list record of the list view's
+// first stored version (columns, then version 0): the list's image lists are
+// the platform's.
+struct ColumnsOnlyList {
+    std::int32_t bDropDown = 0;
+    zw::listview::CHdrLBColumnArray columns;
+    void Serialize(zw::Archive& ar) {
+        ar.ObjectArray(columns);
+        ar.Version(0);
+    }
+};
+using ListDropDownRecord = zw::listview::ComboListRecord<ColumnsOnlyList>;
 
 template <typename Record>
 Bytes Store(Record& record) {
@@ -62,7 +77,7 @@ Bytes Seed(std::uint8_t kind) {
 extern "C" int ZwFuzzSeed(int index, const std::uint8_t** data, std::size_t* size) {
     static const std::vector<Bytes> seeds = {
         Seed<zw::calendar::SPropCalendar>(0), Seed<zw::palette::SPropPalette>(1), Seed<zw::SPropSplitter>(2),
-        Bytes{3, 1, 0, 0, 0, 100, 0, 0, 0, 5, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 0},
+        Bytes{3, 1, 0, 0, 0, 100, 0, 0, 0, 5, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 0}, Seed<ListDropDownRecord>(4),
     };
     if (index < 0 || std::size_t(index) >= seeds.size()) return 0;
     *data = seeds[index].data();
@@ -73,10 +88,11 @@ extern "C" int ZwFuzzSeed(int index, const std::uint8_t** data, std::size_t* siz
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     const std::span<const std::uint8_t> item(data + 1, size - 1);
-    switch (data[0] % 4) {
+    switch (data[0] % 5) {
     case 0: Check<zw::calendar::SPropCalendar>(item); break;
     case 1: Check<zw::palette::SPropPalette>(item); break;
     case 2: Check<zw::SPropSplitter>(item); break;
+    case 4: Check<ListDropDownRecord>(item); break;
     default: {
         const auto settings = zw::spin::ReadDesignerItem(item);
         if (settings && item.size() != zw::spin::kDesignerItemBytes) std::abort();
