@@ -21,6 +21,8 @@ file(READ ${HEADER} header)
 file(STRINGS ${DEF} lines)
 foreach(line ${lines})
     string(STRIP "${line}" name)
+    # An export with a fixed ordinal is named without it.
+    string(REGEX REPLACE " +@[0-9]+$" "" name "${name}")
     # Private exports by ordinal only are not part of the interface.
     if(name STREQUAL "" OR name MATCHES "^;" OR name MATCHES "^(LIBRARY|EXPORTS)" OR name MATCHES " NONAME$")
         continue()

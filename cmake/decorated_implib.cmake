@@ -11,6 +11,8 @@ get_filename_component(dllname ${DLL} NAME)
 set(out "LIBRARY ${dllname}\nEXPORTS\n")
 foreach(line ${lines})
     string(STRIP "${line}" name)
+    # An export with a fixed ordinal is named without it.
+    string(REGEX REPLACE " +@[0-9]+$" "" name "${name}")
     # (Private exports by ordinal only are reached with GetProcAddress.)
     if(name STREQUAL "" OR name MATCHES "^[;A-Z]+( |$)" OR name MATCHES "^;" OR name MATCHES " NONAME$")
         continue()

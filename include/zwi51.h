@@ -2609,6 +2609,18 @@ ZWAPI BOOL __stdcall ZelLVCmbSetEditable(void* dropDown, BOOL editable);
  * instance (no debug line). */
 ZWAPI BOOL __stdcall ZelLVCmbSetListSize(void* dropDown, int width, int height);
 
+/* ---- Diagnostics ------------------------------------------------------- */
+
+/** Counts the library's live objects of one kind, for leak accounting: after
+ * every window is destroyed and every table freed the counts return to where
+ * they started. Also exported by ordinal 900.
+ * @param kind 0 outline row records, 1 tree nodes, 2 pictures, 3 cached
+ * fonts, 4 control and window objects, 5 picture and font caches, 6 timing
+ * marks, 7 string tables, 8 message box buttons, 9 menu states and item
+ * records; 10 the sum of all kinds
+ * @return the number of live objects; -1 for an unknown kind. */
+ZWAPI int __stdcall ZwLiveObjects(int kind);
+
 #ifdef __cplusplus
 }
 #endif

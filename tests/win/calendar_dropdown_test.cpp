@@ -12,6 +12,7 @@
 
 #include "tests/win/support/calendar_harness.h"
 #include "tests/win/support/designer_items.h"
+#include "tests/win/support/dropdown_field.h"
 #include "tests/win/support/zwtest.h"
 
 using namespace zwtest;
@@ -32,45 +33,21 @@ HostDate Today() {
     return Date(HostDateYear(&now), HostDateMonth(&now), HostDateDay(&now));
 }
 
-std::wstring WindowText(HWND window) {
-    WCHAR text[128] = {};
-    GetWindowTextW(window, text, 128);
-    return text;
-}
-
-RECT WindowRect(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    return r;
-}
-
 // A calendar drop-down, 140 x 22, on a form of its own; the field shows
 // dates as "yyyy-MM-dd".
-struct CalDrop {
-    CalendarForm form;
-    void* dd = nullptr;
+struct CalDrop : DropDownField {
     void* calendar = nullptr;
-    HWND window = nullptr, edit = nullptr, button = nullptr, popup = nullptr;
+    HWND edit = nullptr;
 
     explicit CalDrop(const void* creationRecord = nullptr, const wchar_t* picture = L"yyyy-MM-dd") {
-        window = form.Place(L"ZW:cComboCal:10", 140, 22, &dd, creationRecord);
-        if (!window) return;
+        if (!Place(L"ZW:cComboCal:10", 140, 22, creationRecord, L"ZW:Calendar:10")) return;
         edit = FindWindowExW(window, nullptr, L"Edit", nullptr);
-        button = FindWindowExW(window, nullptr, L"ZW:CmbBtn:10", nullptr);
         calendar = ZelCalCmbGetCalendar(dd);
-        for (HWND w = FindWindowExW(nullptr, nullptr, L"ZW:Calendar:10", nullptr); w;
-             w = FindWindowExW(nullptr, w, L"ZW:Calendar:10", nullptr))
-            if (GetWindow(w, GW_OWNER) == form.Handle()) popup = w;
         if (picture) ZelCalCmbSetPicture(dd, picture);
         SetFocus(form.Handle());
         Notes();
     }
     std::vector<int> Notes() { return form.TakeNotifications(window); }
-    void Press() {
-        SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-        SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-    }
-    bool Open() const { return IsWindowVisible(popup) != FALSE; }
     std::wstring Text() const { return WindowText(edit); }
 };
 

@@ -101,12 +101,6 @@ struct DropDown {
     bool Locked() const { return (combo->Button()->State() & zw::CCmbBtn::kLocked) != 0; }
 };
 
-RECT WindowRect(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    return r;
-}
-
 RECT ChildRect(HWND child) {
     RECT r = WindowRect(child);
     MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);

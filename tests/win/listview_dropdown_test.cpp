@@ -16,6 +16,8 @@
 
 #include "tests/win/support/calendar_harness.h"
 #include "tests/win/support/designer_items.h"
+#include "tests/win/support/dropdown_field.h"
+#include "tests/win/support/header_list_bytes.h"
 #include "tests/win/support/window_pixels.h"
 #include "tests/win/support/zwtest.h"
 
@@ -41,37 +43,19 @@ LRESULT CALLBACK CountReady(int code, WPARAM wp, LPARAM lp) {
     return CallNextHookEx(nullptr, code, wp, lp);
 }
 
-std::wstring WindowText(HWND window) {
-    WCHAR text[64] = {};
-    GetWindowTextW(window, text, 64);
-    return text;
-}
-
-RECT WindowRect(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    return r;
-}
-
 // A list view drop-down, 120 x 22, on a form of its own.
-struct LvDrop {
-    CalendarForm form;
-    void* dd = nullptr;
+struct LvDrop : DropDownField {
     void* list = nullptr;
-    HWND window = nullptr, edit = nullptr, button = nullptr, popup = nullptr;
+    HWND edit = nullptr;
     std::vector<int> listNotes;  // the list's own notifications, forwarded in the drop-down's name
 
     explicit LvDrop(const void* creationRecord = nullptr) {
         HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, CountReady, nullptr, GetCurrentThreadId());
-        window = form.Place(L"ZW:cListViewDropDown:10", 120, 22, &dd, creationRecord);
+        const bool placed = Place(L"ZW:cListViewDropDown:10", 120, 22, creationRecord, WC_LISTVIEWW);
         UnhookWindowsHookEx(hook);
-        if (!window) return;
+        if (!placed) return;
         edit = FindWindowExW(window, nullptr, L"Edit", nullptr);
-        button = FindWindowExW(window, nullptr, L"ZW:CmbBtn:10", nullptr);
         list = ZelLVCmbGetListView(dd);
-        for (HWND w = FindWindowExW(nullptr, nullptr, WC_LISTVIEWW, nullptr); w;
-             w = FindWindowExW(nullptr, w, WC_LISTVIEWW, nullptr))
-            if (GetWindow(w, GW_OWNER) == form.Handle()) popup = w;
         SetWindowSubclass(window, CountHostClicks, 1, 0);
         SetFocus(form.Handle());
         Notes();
@@ -94,11 +78,6 @@ struct LvDrop {
         for (int code : form.TakeNotifications(window)) (code >= 0xFF00 ? listNotes : own).push_back(code);
         return own;
     }
-    void Press() {
-        SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-        SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-    }
-    bool Open() const { return IsWindowVisible(popup) != FALSE; }
     POINT RowCentre(int row) const {
         RECT r{};
         ZelLVGetItemRect(list, row, &r, LVIR_LABEL);
@@ -110,39 +89,7 @@ struct LvDrop {
     }
 };
 
-// Designer data, built field by field.
-struct Bytes {
-    std::vector<std::uint8_t> b;
-    void u8(unsigned v) { b.push_back(std::uint8_t(v)); }
-    void u16(unsigned v) { u8(v & 0xFF), u8(v >> 8); }
-    void u32(unsigned v) { u16(v & 0xFFFF), u16(v >> 16); }
-    void str(const wchar_t* s) {
-        u8(0xFF), u16(0xFFFE), u8(unsigned(wcslen(s)));
-        for (; *s; ++s) u16(*s);
-    }
-    void column(const wchar_t* text, int width) {
-        u16(1), u16(0xFFFF), u16(1), u16(12);
-        for (const char* c = "SHdrLBColumn"; *c; ++c) u8(*c);
-        u32(1), str(text), u32(0), u32(unsigned(width));
-    }
-    // An image list of `count` images in the platform's stream format.
-    void images(int count, int size) {
-        HIMAGELIST images = ImageList_Create(size, size, ILC_MASK | ILC_COLOR24, 1, 10);
-        for (int i = 0; i < count; ++i) ImageList_ReplaceIcon(images, -1, LoadIconW(nullptr, IDI_QUESTION));
-        IStream* stream = nullptr;
-        CreateStreamOnHGlobal(nullptr, TRUE, &stream);
-        ImageList_Write(images, stream);
-        ImageList_Destroy(images);
-        HGLOBAL memory = nullptr;
-        GetHGlobalFromStream(stream, &memory);
-        ULARGE_INTEGER end{};
-        stream->Seek({}, STREAM_SEEK_CUR, &end);
-        const auto* bytes = static_cast<const std::uint8_t*>(GlobalLock(memory));
-        b.insert(b.end(), bytes, bytes + end.QuadPart);
-        GlobalUnlock(memory);
-        stream->Release();
-    }
-};
+using Bytes = zwtest::HeaderListBytes;
 
 }  // namespace
 
@@ -341,7 +288,8 @@ TEST(ListViewDropDown, DesignerRecords) {
         Bytes r;
         r.u32(containerVersion);
         if (containerVersion) r.u8(1), r.str(L"Start");
-        r.column(L"Name", 120);
+        r.u16(1);  // one column
+        r.column(L"Name", 0, 120, true);
         r.u32(listVersion);
         if (listVersion >= 1) {
             r.u32(RGB(1, 2, 3)), r.u32(RGB(4, 5, 6)), r.u32(RGB(7, 8, 9));

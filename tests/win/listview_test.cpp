@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "tests/win/support/designer_items.h"
+#include "tests/win/support/header_list_bytes.h"
+#include "tests/win/support/window_pixels.h"
 #include "tests/win/support/zwtest.h"
 
 namespace {
@@ -134,63 +136,12 @@ struct ListView {
     void* list;
 };
 
-// A 32-bit bitmap file image of one colour inside a one-pixel magenta
-// border, which the picture's mask makes transparent.
-std::string BitmapFile(int width, int height, COLORREF color) {
-    const DWORD inside = (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
-    std::vector<DWORD> pixels(size_t(width) * height, inside);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            if (x == 0 || y == 0 || x == width - 1 || y == height - 1) pixels[size_t(y) * width + x] = 0xFF00FF;
-    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER), bytes = DWORD(pixels.size() * 4);
-    const BITMAPFILEHEADER file{0x4D42, offset + bytes, 0, 0, offset};
-    const BITMAPINFOHEADER info{sizeof info, width, height, 1, 32, BI_RGB, bytes, 0, 0, 0, 0};
-    return std::string(reinterpret_cast<const char*>(&file), sizeof file) +
-           std::string(reinterpret_cast<const char*>(&info), sizeof info) +
-           std::string(reinterpret_cast<const char*>(pixels.data()), bytes);
-}
-
 ZW_HPIC Picture(const std::string& file) {
     return ZelPicLoad(PIC_FromMemory | PIC_FormatBitmap, reinterpret_cast<LPCWSTR>(file.data()), nullptr);
 }
 
-// Designer data: the record's bytes, built field by field.
-struct Bytes {
-    std::vector<std::uint8_t> b;
-    void u8(unsigned v) { b.push_back(std::uint8_t(v)); }
-    void u16(unsigned v) { u8(v & 0xFF), u8(v >> 8); }
-    void u32(unsigned v) { u16(v & 0xFFFF), u16(v >> 16); }
-    void str(const wchar_t* s) {
-        u8(0xFF), u16(0xFFFE), u8(unsigned(wcslen(s)));
-        for (; *s; ++s) u16(*s);
-    }
-    void column(const wchar_t* text, int format, int width, bool first) {
-        if (first) {
-            u16(0xFFFF), u16(1), u16(12);
-            for (const char* c = "SHdrLBColumn"; *c; ++c) u8(*c);
-        } else {
-            u16(0x8001);
-        }
-        u32(1), str(text), u32(unsigned(format)), u32(unsigned(width));
-    }
-    // An image list of `count` images in the platform's stream format.
-    void images(int count, int size) {
-        HIMAGELIST list = ImageList_Create(size, size, ILC_MASK | ILC_COLOR24, 1, 10);
-        for (int i = 0; i < count; ++i) ImageList_ReplaceIcon(list, -1, LoadIconW(nullptr, IDI_QUESTION));
-        IStream* stream = nullptr;
-        CreateStreamOnHGlobal(nullptr, TRUE, &stream);
-        ImageList_Write(list, stream);
-        ImageList_Destroy(list);
-        HGLOBAL memory = nullptr;
-        GetHGlobalFromStream(stream, &memory);
-        ULARGE_INTEGER end{};
-        stream->Seek({}, STREAM_SEEK_CUR, &end);
-        const auto* bytes = static_cast<const std::uint8_t*>(GlobalLock(memory));
-        b.insert(b.end(), bytes, bytes + end.QuadPart);
-        GlobalUnlock(memory);
-        stream->Release();
-    }
-};
+using Bytes = zwtest::HeaderListBytes;
+using zwtest::BitmapFile;
 
 // A record of version 0, 1 or 2: two columns; from version 1 colours, a
 // report style with label editing, a label limit of 5, sort column 1 and

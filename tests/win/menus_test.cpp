@@ -18,6 +18,7 @@
 
 namespace {
 
+using zwtest::BitmapFile;
 using zwtest::TakeHostText;
 using Change = BOOL(__stdcall*)(HMENU, int);
 
@@ -90,22 +91,6 @@ MENUITEMINFOW ItemInfo(HMENU menu, UINT identifier) {
 
 bool OwnerDrawn(HMENU menu, UINT identifier) {
     return (ItemInfo(menu, identifier).fType & MFT_OWNERDRAW) != 0;
-}
-
-// A 32-bit bitmap file image of one colour inside a one-pixel magenta
-// border, which the picture's mask makes transparent.
-std::string BitmapFile(int width, int height, COLORREF color) {
-    const DWORD inside = (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
-    std::vector<DWORD> pixels(size_t(width) * height, inside);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            if (x == 0 || y == 0 || x == width - 1 || y == height - 1) pixels[size_t(y) * width + x] = 0xFF00FF;
-    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER), bytes = DWORD(pixels.size() * 4);
-    const BITMAPFILEHEADER file{0x4D42, offset + bytes, 0, 0, offset};
-    const BITMAPINFOHEADER info{sizeof info, width, height, 1, 32, BI_RGB, bytes, 0, 0, 0, 0};
-    return std::string(reinterpret_cast<const char*>(&file), sizeof file) +
-           std::string(reinterpret_cast<const char*>(&info), sizeof info) +
-           std::string(reinterpret_cast<const char*>(pixels.data()), bytes);
 }
 
 ZW_HPIC BitmapPicture() {

@@ -337,9 +337,11 @@ TEST(MessageBoxes, RefusalsShowNoBox) {
     ZW_HPIC bitmap = ZelPicLoad(PIC_FromModule | PIC_FormatBitmap, L"zwi51.dll", L"plusdk");
     ASSERT_NE(bitmap, nullptr);
     Buttons buttons({{L"OK", 1}, {L"Cancel", 2}});
+    Buttons stale({{L"OK", 1}});
+    // Freed after every other button is made, so that no live button can
+    // have been given the freed one's memory.
     ZW_HBUTTON freed = ZelMessageLoadButton(L"Gone", 3);
     ASSERT_TRUE(ZelMessageFreeButton(freed));
-    Buttons stale({{L"OK", 1}});
     HostNumber number{};
     HostDoubleToNumber(double(reinterpret_cast<UINT_PTR>(freed)), &number);
     HostArrayPutNumber(stale.array, &number, 0);

@@ -14,6 +14,7 @@
 
 #include "tests/win/support/calendar_harness.h"
 #include "tests/win/support/designer_items.h"
+#include "tests/win/support/dropdown_field.h"
 #include "tests/win/support/window_pixels.h"
 #include "tests/win/support/zwtest.h"
 
@@ -26,43 +27,19 @@ const std::uint8_t kWithDesignerData[8] = {0, 0, 0, 0, 1, 0, 0, 0};
 constexpr int kRedEdit = 706, kGreenEdit = 707, kBlueEdit = 708;  // the colour dialog's RGB fields
 constexpr COLORREF kRed = 0x0000FF, kGreen = 0x00FF00;
 
-std::wstring WindowText(HWND window) {
-    WCHAR text[32] = {};
-    GetWindowTextW(window, text, 32);
-    return text;
-}
-
-RECT WindowRect(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    return r;
-}
-
 // A palette drop-down, 60 x 22, on a form of its own.
-struct PalDrop {
-    CalendarForm form;
-    void* dd = nullptr;
+struct PalDrop : DropDownField {
     void* palette = nullptr;
-    HWND window = nullptr, field = nullptr, button = nullptr, popup = nullptr;
+    HWND field = nullptr;
 
     explicit PalDrop(const void* creationRecord = nullptr) {
-        window = form.Place(L"ZW:cComboPal:10", 60, 22, &dd, creationRecord);
-        if (!window) return;
+        if (!Place(L"ZW:cComboPal:10", 60, 22, creationRecord, L"ZW:ColorPalette:10")) return;
         field = FindWindowExW(window, nullptr, L"ZW:EditColor:10", nullptr);
-        button = FindWindowExW(window, nullptr, L"ZW:CmbBtn:10", nullptr);
         palette = ZelPalCmbPaletteGet(dd);
-        for (HWND w = FindWindowExW(nullptr, nullptr, L"ZW:ColorPalette:10", nullptr); w;
-             w = FindWindowExW(nullptr, w, L"ZW:ColorPalette:10", nullptr))
-            if (GetWindow(w, GW_OWNER) == form.Handle()) popup = w;
         SetFocus(form.Handle());
         Notes();
     }
     std::vector<int> Notes() { return form.TakeNotifications(window); }
-    void Press() {
-        SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-        SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-    }
-    bool Open() const { return IsWindowVisible(popup) != FALSE; }
     // The field's colour, read back from its text.
     long Colour() const {
         const std::wstring text = WindowText(window);

@@ -12,6 +12,8 @@
 
 namespace {
 
+using zwtest::WindowText;
+
 constexpr int kOkId = 1, kSaveId = 2;
 
 // A host form in its hidden frame, and a second form in the same frame
@@ -37,12 +39,6 @@ struct HostForm {
     }
     HWND form, frame, toolbar;
 };
-
-std::wstring Text(HWND window) {
-    wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
-    return text;
-}
 
 void Type(HWND field, wchar_t c) { SendMessageW(field, WM_CHAR, c, 1); }
 
@@ -181,7 +177,7 @@ TEST(WinFields, ReadOnlyFieldsAndButtons) {
     click(check);
     EXPECT_EQ(SendMessageW(check, BM_GETCHECK, 0, 0), BST_UNCHECKED) << "clicks on a read-only check box are swallowed";
     Type(field, L'x');
-    EXPECT_EQ(Text(field), L"") << "a read-only data field takes no typing";
+    EXPECT_EQ(WindowText(field), L"") << "a read-only data field takes no typing";
 
     ASSERT_TRUE(ZelWinSetFlags(field, WF_ReadOnly, 0));
     ASSERT_TRUE(ZelWinSetFlags(check, WF_ReadOnly, 0));
@@ -192,7 +188,7 @@ TEST(WinFields, ReadOnlyFieldsAndButtons) {
     click(check);
     EXPECT_EQ(SendMessageW(check, BM_GETCHECK, 0, 0), BST_CHECKED);
     Type(field, L'x');
-    EXPECT_EQ(Text(field), L"x");
+    EXPECT_EQ(WindowText(field), L"x");
 }
 
 TEST(WinFields, PathDisplayShortensTextToTheFieldsWidth) {
@@ -212,9 +208,9 @@ TEST(WinFields, PathDisplayShortensTextToTheFieldsWidth) {
     const std::wstring shortPath = L"C:\\data\\file.txt";
     const std::wstring longPath = L"C:\\Program Files\\Some Vendor\\Some Product\\Version 5\\settings.ini";
     SetWindowTextW(field, shortPath.c_str());
-    EXPECT_EQ(Text(field), shortPath) << "a path that fits is left as it is";
+    EXPECT_EQ(WindowText(field), shortPath) << "a path that fits is left as it is";
     SetWindowTextW(field, longPath.c_str());
-    const std::wstring shown = Text(field);
+    const std::wstring shown = WindowText(field);
     EXPECT_LE(width(shown), client.right);
     EXPECT_EQ(shown.rfind(L"C:\\...\\", 0), 0u) << std::string(shown.begin(), shown.end());
     EXPECT_EQ(shown.substr(shown.size() - 12), L"settings.ini");
@@ -223,7 +219,7 @@ TEST(WinFields, PathDisplayShortensTextToTheFieldsWidth) {
 
     ASSERT_TRUE(ZelWinSetFlags(field, WF_PathDisplay, 0));
     SetWindowTextW(field, longPath.c_str());
-    EXPECT_EQ(Text(field), longPath) << "without the flag the text goes in whole";
+    EXPECT_EQ(WindowText(field), longPath) << "without the flag the text goes in whole";
 }
 
 // A procedure put under the field procedure: it sees every message the
@@ -277,15 +273,15 @@ TEST(WinFields, ClearAllFieldsAndEditFlags) {
     EXPECT_TRUE(HostTestIsFieldEdited(kept));
 
     EXPECT_EQ(ZelWinClearAllFields(f.form), 7);
-    for (HWND field : {name, notes, other, combo}) EXPECT_EQ(Text(field), L"");
-    EXPECT_EQ(Text(kept), L"text");
+    for (HWND field : {name, notes, other, combo}) EXPECT_EQ(WindowText(field), L"");
+    EXPECT_EQ(WindowText(kept), L"text");
     EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 0);
     EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 0);
     EXPECT_EQ(SendMessageW(check, BM_GETCHECK, 0, 0), BST_UNCHECKED);
     EXPECT_EQ(SendMessageW(option, BM_GETCHECK, 0, 0), BST_UNCHECKED);
     EXPECT_EQ(HostTestObjectCalls(other, 3024), 1) << "the further kind is cleared by the host";
     EXPECT_EQ(HostTestObjectCalls(combo, 3023), 1);
-    EXPECT_EQ(Text(button), L"OK");
+    EXPECT_EQ(WindowText(button), L"OK");
 }
 
 TEST(WinFields, BadWindowsGiveTheFailureValues) {

@@ -105,16 +105,9 @@ LRESULT CALLBACK FieldFlagsProc(HWND window, UINT message, WPARAM wParam, LPARAM
 HLOCAL BlockOf(HWND window, bool* made) {
     *made = false;
     if (HLOCAL handle = GetPropW(window, kFlagsProperty)) return handle;
-    NewLocal block(sizeof(FieldFlagBlock));
-    if (!block.Get()) return nullptr;
-    {
-        LockedLocal<FieldFlagBlock> locked(block.Get());
-        if (!locked) return nullptr;
-        locked->previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
-    }
-    if (!SetPropW(window, kFlagsProperty, block.Get())) return nullptr;
-    *made = true;
-    return block.Release();
+    HLOCAL block = AttachProcedureBlock<FieldFlagBlock>(window, kFlagsProperty);
+    *made = block != nullptr;
+    return block;
 }
 
 void ApplyReadOnly(HWND window, bool set) {

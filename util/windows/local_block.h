@@ -1,6 +1,7 @@
 // A moveable local memory block locked for the lifetime of the owner, read as
-// a record of type T. The blocks that the window utilities keep in window
-// properties are reached through it, so every path out unlocks them.
+// a record of type T (or an array of them). The blocks that the window
+// utilities, menus and table helpers keep for their windows are reached
+// through it, so every path out unlocks them.
 #pragma once
 
 #include <windows.h>
@@ -19,6 +20,7 @@ public:
     LockedLocal& operator=(const LockedLocal&) = delete;
 
     T* operator->() const { return record_; }
+    T* Get() const { return record_; }
     explicit operator bool() const { return record_ != nullptr; }
 
 private:
@@ -48,5 +50,23 @@ public:
 private:
     HLOCAL handle_;
 };
+
+// A new block of type Block, its `previous` field holding the window's
+// present procedure, put under the window property `property` so that a
+// subclass procedure installed next can find it. Null, with nothing left
+// behind, when memory is short or the property cannot be set; the caller
+// frees the block if it then cannot subclass the window.
+template <typename Block>
+HLOCAL AttachProcedureBlock(HWND window, const wchar_t* property) {
+    NewLocal block(sizeof(Block));
+    if (!block.Get()) return nullptr;
+    {
+        LockedLocal<Block> locked(block.Get());
+        if (!locked) return nullptr;
+        locked->previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
+    }
+    if (!SetPropW(window, property, block.Get())) return nullptr;
+    return block.Release();
+}
 
 }  // namespace zw::windows

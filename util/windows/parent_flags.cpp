@@ -64,19 +64,12 @@ LRESULT CALLBACK ParentFlagsProc(HWND window, UINT message, WPARAM wParam, LPARA
 bool Watch(HWND window) {
     if (GetPropW(window, kParentProperty)) return true;
     if (!IsOwnWindow(window)) return false;
-    NewLocal block(sizeof(ParentFlagBlock));
-    if (!block.Get()) return false;
-    {
-        LockedLocal<ParentFlagBlock> locked(block.Get());
-        if (!locked) return false;
-        locked->previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
-    }
-    if (!SetPropW(window, kParentProperty, block.Get())) return false;
+    const HLOCAL block = AttachProcedureBlock<ParentFlagBlock>(window, kParentProperty);
+    if (!block) return false;
     if (!SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ParentFlagsProc))) {
-        RemovePropW(window, kParentProperty);
+        LocalFree(RemovePropW(window, kParentProperty));
         return false;
     }
-    block.Release();
     return true;
 }
 

@@ -4,21 +4,11 @@
 // separated by 1-pixel lines; the content is centred in the client area.
 #pragma once
 
+#include "frame/core/rect.h"
+
 namespace zw::calendar {
 
-// A rectangle in client pixels; right and bottom lie just outside it.
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool IsEmpty() const { return right <= left || bottom <= top; }
-    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
-    bool operator==(const Rect&) const = default;
-};
+using Rect = zw::Rect;
 
 // The font's measuring units, in pixels: unit width = average character
 // width x 1.6, unit height = character height x 4/3 (integer arithmetic).

@@ -3,18 +3,11 @@
 // control or, when the screen ends first, above it. Sizes in pixels.
 #pragma once
 
+#include "frame/core/rect.h"
+
 namespace zw::dropdown {
 
-struct Box {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool operator==(const Box&) const = default;
-};
+using Box = zw::Rect;
 
 struct Point {
     int x = 0;

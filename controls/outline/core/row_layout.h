@@ -6,14 +6,11 @@
 
 #include <cstdint>
 
+#include "frame/core/rect.h"
+
 namespace zw::outline {
 
-struct Box {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
-};
+using Box = zw::Rect;
 
 struct RowInput {
     Box row;                     // the row's rectangle in client pixels

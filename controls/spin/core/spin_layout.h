@@ -6,17 +6,11 @@
 #include <cstdint>
 #include <string>
 
+#include "frame/core/rect.h"
+
 namespace zw::spin {
 
-// A rectangle in client pixels; right and bottom are exclusive.
-struct Box {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
-    bool operator==(const Box&) const = default;
-};
+using Box = zw::Rect;
 
 // The spin field in a client area `width` by `height`: a button column
 // 2 x (height / 3) wide at the right edge, the up button its upper half (down

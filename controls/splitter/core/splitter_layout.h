@@ -11,21 +11,11 @@
 #include <array>
 #include <span>
 
+#include "frame/core/rect.h"
+
 namespace zw::splitter {
 
-// A rectangle in pixels; right and bottom are exclusive.
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    // An area with right <= left or bottom <= top holds nothing.
-    bool IsEmpty() const { return right <= left || bottom <= top; }
-    bool operator==(const Rect&) const = default;
-};
+using Rect = zw::Rect;
 
 // The bar's thickness across its axis after every re-layout.
 constexpr int kBarThickness = 6;

@@ -58,6 +58,20 @@ int Pixels::Count(COLORREF colour, const RECT& area) const {
     return count;
 }
 
+std::string BitmapFile(int width, int height, COLORREF color) {
+    const DWORD inside = (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
+    std::vector<DWORD> pixels(size_t(width) * height, inside);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (x == 0 || y == 0 || x == width - 1 || y == height - 1) pixels[size_t(y) * width + x] = 0xFF00FF;
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER), bytes = DWORD(pixels.size() * 4);
+    const BITMAPFILEHEADER file{0x4D42, offset + bytes, 0, 0, offset};
+    const BITMAPINFOHEADER info{sizeof info, width, height, 1, 32, BI_RGB, bytes, 0, 0, 0, 0};
+    return std::string(reinterpret_cast<const char*>(&file), sizeof file) +
+           std::string(reinterpret_cast<const char*>(&info), sizeof info) +
+           std::string(reinterpret_cast<const char*>(pixels.data()), bytes);
+}
+
 HWND VisibleDesk() {
     static const HWND desk = [] {
         WNDCLASSW wc{};

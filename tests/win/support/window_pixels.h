@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 namespace zwtest {
@@ -28,6 +29,10 @@ private:
     int height_ = 0;
     std::vector<DWORD> rgb_;
 };
+
+// A 32-bit bitmap file image of one colour inside a one-pixel magenta
+// border, which a picture's mask makes transparent.
+std::string BitmapFile(int width, int height, COLORREF color);
 
 // A visible top-level window (white, 320 x 320 at 40, 40) that lives as long
 // as the program: tests put their windows in it, because hiding a top-level

@@ -1,5 +1,6 @@
 #include "tests/win/support/zwtest.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace zwtest {
@@ -216,6 +217,18 @@ void PumpMessages() {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
+}
+
+std::wstring WindowText(HWND window) {
+    std::wstring text(std::size_t(std::max(GetWindowTextLengthW(window), 0)) + 1, L'\0');
+    text.resize(std::size_t(std::max(GetWindowTextW(window, text.data(), int(text.size())), 0)));
+    return text;
+}
+
+RECT WindowRect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
 }
 
 // ---- host arrays ----------------------------------------------------------------

@@ -108,4 +108,8 @@ std::vector<std::wstring> StringElements(HARRAY array);
 // Pumps the thread's pending messages.
 void PumpMessages();
 
+// A window's text (GetWindowTextW), and its rectangle on the screen.
+std::wstring WindowText(HWND window);
+RECT WindowRect(HWND window);
+
 }  // namespace zwtest

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <unordered_map>
 
+#include "util/windows/local_block.h"
 #include "util/windows/menus/menu_items.h"
 
 namespace zw::menus {
@@ -26,22 +27,7 @@ std::unordered_map<HWND, Owner>& Owners() {
 
 // A local block locked while the owner lives.
 template <typename T>
-class Locked {
-public:
-    explicit Locked(HLOCAL block) : block_(block), data_(block ? static_cast<T*>(LocalLock(block)) : nullptr) {}
-    ~Locked() {
-        if (data_) LocalUnlock(block_);
-    }
-    Locked(const Locked&) = delete;
-    Locked& operator=(const Locked&) = delete;
-    T* operator->() const { return data_; }
-    T* Get() const { return data_; }
-    explicit operator bool() const { return data_ != nullptr; }
-
-private:
-    HLOCAL block_;
-    T* data_;
-};
+using Locked = windows::LockedLocal<T>;
 
 HLOCAL StateOf(HWND owner) {
     auto it = Owners().find(owner);

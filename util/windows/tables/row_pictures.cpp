@@ -21,6 +21,7 @@
 #include "controls/outline/pictures/pic.h"
 #include "frame/call_frame.h"
 #include "frame/host_api.h"
+#include "util/windows/local_block.h"
 
 namespace zw::tables {
 namespace {
@@ -63,22 +64,7 @@ std::unordered_map<HWND, Subclassed>& Tables() {
 
 // A local block locked while the owner lives.
 template <typename T>
-class Locked {
-public:
-    explicit Locked(HLOCAL block) : block_(block), data_(block ? static_cast<T*>(LocalLock(block)) : nullptr) {}
-    ~Locked() {
-        if (data_) LocalUnlock(block_);
-    }
-    Locked(const Locked&) = delete;
-    Locked& operator=(const Locked&) = delete;
-    T* operator->() const { return data_; }
-    T* Get() const { return data_; }
-    explicit operator bool() const { return data_ != nullptr; }
-
-private:
-    HLOCAL block_;
-    T* data_;
-};
+using Locked = windows::LockedLocal<T>;
 
 HLOCAL StateOf(HWND table) {
     auto it = Tables().find(table);
