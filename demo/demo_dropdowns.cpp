@@ -87,3 +87,12 @@ void ShowDropDownDemo(HWND form, HWND dateField, void* dateInstance, HWND colour
         Label(form, listField, L"The button opens a list of currencies; a row picks its code.");
     }
 }
+
+// Opens a drop-down field's popup the way the user does with the keyboard:
+// F4 in the field once it has the focus.
+void OpenDropDown(HWND field) {
+    HWND edit = FindWindowExW(field, nullptr, L"Edit", nullptr);
+    if (!edit) return;
+    SetFocus(edit);
+    SendMessageW(edit, WM_KEYDOWN, VK_F4, 0);
+}

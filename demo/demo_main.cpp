@@ -148,11 +148,12 @@ bool SavePng(HWND window, const std::wstring& path) {
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    // What the screen shows, child windows included (printing a window
-    // leaves its children out here).
-    HDC shown = GetDC(window);
-    BitBlt(memory, 0, 0, width, height, shown, 0, 0, SRCCOPY);
-    ReleaseDC(window, shown);
+    // What the screen shows over the form: child windows and the open
+    // drop-down list included (printing a window leaves its children out
+    // here, and the list is a window of its own).
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
     SelectObject(memory, old);
     bool saved = false;
     {
@@ -174,6 +175,7 @@ void ShowCalendarDemo(HWND form, HWND calendar, void* instance);  // demo_calend
 void ShowOutlineDemo(HWND form);                                    // demo_outline.cpp
 void ShowPopulateDemo(HWND form);                                   // demo_populate.cpp
 void ShowListViewDemo(void* listView);                              // demo_listview.cpp
+void OpenDropDown(HWND field);  // demo_dropdowns.cpp
 void ShowDropDownDemo(HWND form, HWND dateField, void* dateInstance, HWND colourField, void* colourInstance,
                       HWND listField, void* listInstance);              // demo_dropdowns.cpp
 
@@ -208,6 +210,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
                      controls[5].window, controls[5].instance);
     ShowWindow(form, screenshot.empty() ? show : SW_SHOW);
     UpdateWindow(form);
+    OpenDropDown(controls[5].window);  // the list of currencies, as F4 opens it
 
     int exitCode = 0;
     if (!screenshot.empty()) {

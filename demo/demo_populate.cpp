@@ -55,6 +55,18 @@ void FillTable(HWND table) {
     ZelTblSetRowPicture(table, 1, ZelPicLoad(PIC_FromModule | PIC_FormatBitmap, L"zwi51.dll", L"tbldel"));
 }
 
+// A small folder tree of a company's documents in the temporary folder, for
+// the directory tree to show: the folder itself and its sub-folders.
+std::wstring SampleFolders() {
+    WCHAR temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring root = std::wstring(temp) + L"zwi51 sample";
+    CreateDirectoryW(root.c_str(), nullptr);
+    for (const wchar_t* name : {L"Accounts", L"Customers", L"Invoices", L"Orders", L"Reports", L"Stock"})
+        CreateDirectoryW((root + L"\\" + name).c_str(), nullptr);
+    return root;
+}
+
 }  // namespace
 
 void ShowPopulateDemo(HWND form) {
@@ -67,9 +79,8 @@ void ShowPopulateDemo(HWND form) {
     Label(form, L"Directory tree (ZelPopulateDirTree)", 14, y);
     Label(form, L"Drives (ZelPopulateDrives)", 224, y);
     Label(form, L"Table: row colours and pictures", 434, y);
-    WCHAR current[MAX_PATH] = {};
-    GetCurrentDirectoryW(MAX_PATH, current);
-    ZelPopulateDirTree(NewBox(form, 0x2000, WS_BORDER, 0x4403, 14, y + 18, kBandHeight - 40, 910), current);
+    const std::wstring folder = SampleFolders();
+    ZelPopulateDirTree(NewBox(form, 0x2000, WS_BORDER, 0x4403, 14, y + 18, kBandHeight - 40, 910), folder.c_str());
     ZelPopulateDrives(NewBox(form, 0x4000, CBS_DROPDOWNLIST, 0x0A000005, 224, y + 18, 150, 911));
     const int tableWidth = std::max(190, int(client.right) - 434 - 14);
     FillTable(HostTestCreateTable(form, 434, y + 18, tableWidth, kBandHeight - 40, 912));

@@ -58,7 +58,8 @@ LRESULT CALLBACK SpinPanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM l
 
 LRESULT CALLBACK MeterPanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CREATE) {
-        ZelWinSetMeter(Make(panel, L"ZW:cMeter:10", 0, 0, 0, 191, 22), 65);
+        // Low in its panel: the open drop-down list above reaches into the top.
+        ZelWinSetMeter(Make(panel, L"ZW:cMeter:10", 0, 0, 56, 191, 22), 65);
         return 0;
     }
     return DefWindowProcW(panel, message, wParam, lParam);
