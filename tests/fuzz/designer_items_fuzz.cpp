@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "controls/calendar/core/calendar_style.h"
+#include "controls/calendar/core/prop_combo_cal.h"
 #include "controls/listview/core/header_list_records.h"
 #include "controls/listview/core/prop_cmb_header_lb.h"
 #include "controls/palette/core/palette_record.h"
@@ -78,6 +79,7 @@ extern "C" int ZwFuzzSeed(int index, const std::uint8_t** data, std::size_t* siz
     static const std::vector<Bytes> seeds = {
         Seed<zw::calendar::SPropCalendar>(0), Seed<zw::palette::SPropPalette>(1), Seed<zw::SPropSplitter>(2),
         Bytes{3, 1, 0, 0, 0, 100, 0, 0, 0, 5, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 0}, Seed<ListDropDownRecord>(4),
+        Seed<zw::calendar::SPropComboCal>(5),
     };
     if (index < 0 || std::size_t(index) >= seeds.size()) return 0;
     *data = seeds[index].data();
@@ -88,11 +90,12 @@ extern "C" int ZwFuzzSeed(int index, const std::uint8_t** data, std::size_t* siz
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     const std::span<const std::uint8_t> item(data + 1, size - 1);
-    switch (data[0] % 5) {
+    switch (data[0] % 6) {
     case 0: Check<zw::calendar::SPropCalendar>(item); break;
     case 1: Check<zw::palette::SPropPalette>(item); break;
     case 2: Check<zw::SPropSplitter>(item); break;
     case 4: Check<ListDropDownRecord>(item); break;
+    case 5: Check<zw::calendar::SPropComboCal>(item); break;
     default: {
         const auto settings = zw::spin::ReadDesignerItem(item);
         if (settings && item.size() != zw::spin::kDesignerItemBytes) std::abort();
